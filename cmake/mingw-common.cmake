@@ -1,0 +1,14 @@
+# The -posix flavour: the win32-thread one lacks std::mutex, which GoogleTest needs.
+set(CMAKE_C_COMPILER ${ZENTIK_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZENTIK_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZENTIK_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZENTIK_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Tests run under Wine, each in the prefix the wrapper picks for the locale.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/support/wine-run.sh)
+
+# Static, so the exe needs only system DLLs (Wine finds no libstdc++-6.dll).
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

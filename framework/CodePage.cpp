@@ -1,0 +1,53 @@
+#include "framework/CodePage.h"
+
+namespace CodePage {
+
+#ifdef _WIN32
+
+bool IsLeadByte(BYTE b) { return IsDBCSLeadByte(b) != FALSE; }
+const char* Next(const char* p) { return CharNextA(p); }
+const char* Prev(const char* start, const char* p) { return CharPrevA(start, p); }
+
+#else
+
+namespace {
+UINT g_active = 1252;
+}
+
+void SetActive(UINT codePage) { g_active = codePage; }
+UINT Active() { return g_active; }
+
+bool IsLeadByte(BYTE b)
+{
+    if (g_active != 932)
+        return false;
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+const char* Next(const char* p)
+{
+    if (*p == '\0')
+        return p;
+    if (IsLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0')
+        return p + 2;
+    return p + 1;
+}
+
+// Walks forward from start, as the system does: a byte's role depends on
+// what precedes it, so the string cannot be read backwards.
+const char* Prev(const char* start, const char* p)
+{
+    if (p <= start)
+        return start;
+    const char* q = start;
+    for (;;) {
+        const char* n = Next(q);
+        if (n >= p || n == q)
+            return q;
+        q = n;
+    }
+}
+
+#endif
+
+}  // namespace CodePage

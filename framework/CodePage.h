@@ -1,0 +1,26 @@
+// Stepping through multi-byte (ANSI) text by characters of the active code
+// page. On Windows these are the system's own services; elsewhere a small
+// equivalent answers as code pages 1252 and 932 do.
+#pragma once
+
+#include "framework/WinTypes.h"
+
+namespace CodePage {
+
+// Whether b starts a double-byte character in the active code page.
+bool IsLeadByte(BYTE b);
+
+// The next character after p; stays on the terminator, and never pairs a
+// lead byte with the terminator.
+const char* Next(const char* p);
+
+// The character before p, not going before start.
+const char* Prev(const char* start, const char* p);
+
+#ifndef _WIN32
+// The host's stand-in for the system code page: 1252 (the default) or 932.
+void SetActive(UINT codePage);
+UINT Active();
+#endif
+
+}  // namespace CodePage
