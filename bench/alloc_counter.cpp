@@ -1,0 +1,17 @@
+#include "alloc_counter.h"
+
+#include <cstdlib>
+#include <new>
+
+std::size_t g_allocations = 0;
+
+void* operator new(std::size_t size)
+{
+    ++g_allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }

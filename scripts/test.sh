@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs every test: installs what is missing, builds the host logic (with
+# sanitizers), the i686 and x86_64 Windows programs, runs their tests under
+# Wine in fresh prefixes on a virtual display, and fuzzes for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+
+scripts/setup.sh
+
+export ZENTIK_WINE_ROOT
+ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-wine.XXXXXX)
+xvfb_pid=
+cleanup() {
+  for p in "$ZENTIK_WINE_ROOT"/en "$ZENTIK_WINE_ROOT"/ja; do
+    [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null || true
+  done
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$ZENTIK_WINE_ROOT"
+}
+trap cleanup EXIT
+
+# A virtual display of our own, on the first free number.
+for n in $(seq 90 120); do
+  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
+    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=:$n
+    break
+  fi
+done
+until xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; do sleep 0.1; done
+
+# Make both prefixes while the host build runs.
+prefixes=()
+for lang in C.UTF-8 ja_JP.UTF-8; do
+  (LANG=$lang LC_ALL=$lang tests/support/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true) &
+  prefixes+=($!)
+done
+
+cmake --workflow --preset host
+wait "${prefixes[@]}"
+
+cmake --workflow --preset mingw32
+cmake --workflow --preset mingw64
+
+# Short fuzzing runs from the kept seeds; new finds go to a scratch folder.
+for target in formatter settings; do
+  scratch=$(mktemp -d)
+  build/host/fuzz/fuzz_$target -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
+    "$scratch" fuzz/corpus/$target 2>&1 | tail -n 3
+  rm -rf "$scratch"
+done
+
+echo "All test suites passed."
