@@ -49,8 +49,9 @@ cmake --workflow --preset mingw64
 for target in formatter settings; do
   scratch=$(mktemp -d)
   build/host/fuzz/fuzz_$target -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
-    "$scratch" fuzz/corpus/$target 2>&1 | tail -n 3
-  rm -rf "$scratch"
+    "$scratch" fuzz/corpus/$target >"$scratch.log" 2>&1 || { tail -n 40 "$scratch.log"; exit 1; }
+  echo "fuzz_$target: $(grep -o 'number_of_executed_units: *[0-9]*' "$scratch.log" | grep -o '[0-9]*$') runs, no failure"
+  rm -rf "$scratch" "$scratch.log"
 done
 
 echo "All test suites passed."
