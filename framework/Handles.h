@@ -68,6 +68,12 @@ struct DcTraits {
 };
 using UniqueDC = UniqueHandle<DcTraits>;
 
+struct MenuTraits {
+    using Handle = HMENU;
+    static void Close(HMENU h) { DestroyMenu(h); }
+};
+using UniqueMenu = UniqueHandle<MenuTraits>;
+
 struct GlobalTraits {
     using Handle = HGLOBAL;
     static void Close(HGLOBAL h) { GlobalFree(h); }

@@ -1,0 +1,158 @@
+#include "framework/Dialog.h"
+
+#include <cstring>
+
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+// Messages whose result a dialog procedure returns itself instead of
+// through DWLP_MSGRESULT.
+bool ReturnsDirectly(UINT msg)
+{
+    return (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_COMPAREITEM ||
+           msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON || msg == WM_INITDIALOG;
+}
+
+// Whether the template asks for a position of its own: DS_ABSALIGN, or a
+// position other than (0, 0).
+bool TemplateFixesPosition(UINT templateId)
+{
+    HINSTANCE module = FindResourceModule(MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    HRSRC res = module ? FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG) : nullptr;
+    HGLOBAL data = res ? LoadResource(module, res) : nullptr;
+    const WORD* t = data ? static_cast<const WORD*>(LockResource(data)) : nullptr;
+    if (!t)
+        return true;
+    const bool extended = t[0] == 1 && t[1] == 0xFFFF;
+    DWORD style;
+    short pos[2];
+    std::memcpy(&style, extended ? t + 6 : t, sizeof(style));
+    std::memcpy(pos, extended ? t + 9 : t + 5, sizeof(pos));
+    return (style & DS_ABSALIGN) || pos[0] != 0 || pos[1] != 0;
+}
+
+// Centres `hwnd` over its owner (or the screen), kept inside the work area.
+void CenterOverOwner(HWND hwnd)
+{
+    RECT area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT over = area;
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    if (owner && IsWindowVisible(owner))
+        GetWindowRect(owner, &over);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    const LONG w = r.right - r.left, h = r.bottom - r.top;
+    LONG x = (over.left + over.right - w) / 2, y = (over.top + over.bottom - h) / 2;
+    if (x + w > area.right)
+        x = area.right - w;
+    if (x < area.left)
+        x = area.left;
+    if (y + h > area.bottom)
+        y = area.bottom - h;
+    if (y < area.top)
+        y = area.top;
+    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+CDialog::CDialog(UINT templateId, HWND parent) : m_nIDTemplate(templateId), m_hWndParent(parent) {}
+
+INT_PTR CDialog::DoModal()
+{
+    HWND owner = m_hWndParent ? m_hWndParent : MainWindow();
+    HINSTANCE module = FindResourceModule(MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
+    return DialogBoxParamA(module, MAKEINTRESOURCEA(m_nIDTemplate), owner, &CDialog::DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate != FALSE);
+    DoDataExchange(&dx);
+    return dx.m_bFailed ? FALSE : TRUE;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+const MessageMap* CDialog::GetMessageMap() const
+{
+    // OnOK and OnCancel are virtual: the rows reach the overrides.
+    static const MessageMapEntry entries[] = {
+        OnCommand<CDialog, &CDialog::OnOK>(IDOK),
+        OnCommand<CDialog, &CDialog::OnCancel>(IDCANCEL),
+    };
+    static const MessageMap map = MakeMessageMap(nullptr, entries);
+    return &map;
+}
+
+bool CDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
+{
+    return DispatchMessageMap(GetMessageMap(), this, msg, wp, lp, result);
+}
+
+HBRUSH CDialog::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
+{
+    return reinterpret_cast<HBRUSH>(DefWindowProcA(m_hWnd, WM_CTLCOLORMSGBOX + ctlType, reinterpret_cast<WPARAM>(hdc),
+                                                   reinterpret_cast<LPARAM>(ctl)));
+}
+
+INT_PTR CDialog::HandleInitDialog()
+{
+    RECT before;
+    GetWindowRect(m_hWnd, &before);
+    const BOOL focus = OnInitDialog();
+    RECT after;
+    if (IsWindow(m_hWnd) && GetWindowRect(m_hWnd, &after) && EqualRect(&before, &after) &&
+        !TemplateFixesPosition(m_nIDTemplate))
+        CenterOverOwner(m_hWnd);
+    return focus;
+}
+
+INT_PTR CDialog::Route(CDialog* self, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (!self)
+        return FALSE;
+    if (msg == WM_INITDIALOG)
+        return self->HandleInitDialog();
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(self->m_hWnd, DWLP_USER, 0);
+        self->m_hWnd = nullptr;
+        return FALSE;
+    }
+    LRESULT result = 0;
+    if (!self->WindowProc(msg, wp, lp, &result))
+        return FALSE;
+    if (ReturnsDirectly(msg))
+        return static_cast<INT_PTR>(result);
+    SetWindowLongPtrA(self->m_hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CDialog* self;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lp);
+        self->m_hWnd = hwnd;
+        SetWindowLongPtrA(hwnd, DWLP_USER, lp);
+    } else {
+        self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    }
+    return Route(self, msg, wp, lp);
+}

@@ -1,0 +1,23 @@
+#include "framework/MessageMap.h"
+
+namespace {
+
+bool Matches(const MessageMapEntry& e, UINT msg, WPARAM wp)
+{
+    if (e.message == WM_COMMAND)
+        return msg == WM_COMMAND && e.id == LOWORD(wp) && e.code == HIWORD(wp);
+    if (e.message == WM_CTLCOLOR)
+        return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+    return e.message == msg;
+}
+
+}  // namespace
+
+bool DispatchMessageMap(const MessageMap* map, CWnd* self, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
+{
+    for (; map; map = map->base)
+        for (size_t i = 0; i < map->count; ++i)
+            if (Matches(map->entries[i], msg, wp))
+                return map->entries[i].handler(self, msg, wp, lp, result);
+    return false;
+}

@@ -1,0 +1,70 @@
+#include "framework/PropertyPage.h"
+
+#include <cstring>
+
+#include "framework/PropertySheet.h"
+#include "framework/WinApp.h"
+
+CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
+{
+    std::memset(&m_psp, 0, sizeof(m_psp));
+    m_psp.dwSize = PROPSHEETPAGEA_V1_SIZE;  // the oldest layout, known to every system
+    m_psp.dwFlags = PSP_DEFAULT;
+    m_psp.hInstance = FindResourceModule(MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    m_psp.pszTemplate = MAKEINTRESOURCEA(templateId);
+    m_psp.pfnDlgProc = &CPropertyPage::PageProc;
+    m_psp.lParam = reinterpret_cast<LPARAM>(this);
+}
+
+void CPropertyPage::SetModified(BOOL changed)
+{
+    if (m_hWnd)
+        ::SendMessageA(GetParent(), changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+BOOL CPropertyPage::OnApply()
+{
+    OnOK();
+    return TRUE;
+}
+
+bool CPropertyPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
+{
+    if (msg == WM_NOTIFY) {
+        const NMHDR* nm = reinterpret_cast<const NMHDR*>(lp);
+        switch (nm->code) {
+        case PSN_SETACTIVE:
+            *result = OnSetActive() ? 0 : -1;
+            return true;
+        case PSN_KILLACTIVE:
+            *result = OnKillActive() ? FALSE : TRUE;  // TRUE keeps the page on screen
+            return true;
+        case PSN_APPLY:
+            *result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+            return true;
+        case PSN_RESET:
+            OnCancel();
+            if (m_pSheet)
+                m_pSheet->m_bCancelled = true;
+            *result = 0;
+            return true;
+        default:
+            break;
+        }
+    }
+    return CDialog::WindowProc(msg, wp, lp, result);
+}
+
+INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CPropertyPage* self;
+    if (msg == WM_INITDIALOG) {
+        // The sheet passes a copy of the page record; its lParam is the page.
+        self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEA*>(lp)->lParam);
+        self->m_hWnd = hwnd;
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    }
+    return Route(self, msg, wp, lp);
+}

@@ -1,0 +1,37 @@
+// A page of a property sheet. The sheet creates its window when the page is
+// first shown; from then on every OK and Apply runs its OnApply, which runs
+// OnOK. Leaving the page saves its controls into its members and refuses to
+// leave when a validation fails.
+#pragma once
+
+#include "framework/Dialog.h"
+#include <prsht.h>
+
+class CPropertySheet;
+
+class CPropertyPage : public CDialog {
+public:
+    explicit CPropertyPage(UINT templateId);
+
+    // Tells the sheet the page has unapplied changes (it enables Apply).
+    void SetModified(BOOL changed = TRUE);
+
+    virtual BOOL OnSetActive() { return TRUE; }
+    virtual BOOL OnKillActive() { return UpdateData(TRUE); }
+    virtual BOOL OnApply();  // runs OnOK
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    bool WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+
+    PROPSHEETPAGEA m_psp;  // what the sheet is given for this page
+
+protected:
+    INT_PTR HandleInitDialog() override { return OnInitDialog(); }
+
+private:
+    friend class CPropertySheet;
+    static INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+    CPropertySheet* m_pSheet = nullptr;
+};
