@@ -1,0 +1,131 @@
+#include "options/OptGen.h"
+
+#include <commdlg.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "framework/DataExchange.h"
+#include "options/ShowOptions.h"
+#include "res/resource.h"
+#include "settings/ClockSettings.h"
+
+namespace {
+
+// TrueType screen fonts of the script's character set, existing ones only,
+// 8 to 128 points, starting on the given record; no effects (colour,
+// underline, strike-out).
+const DWORD kFontDialogFlags =
+    CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_SCRIPTSONLY | CF_LIMITSIZE | CF_FORCEFONTEXIST | CF_TTONLY;
+
+}  // namespace
+
+COptGen::COptGen() : CPropertyPage(IDD_OPT_GEN) { std::memset(&m_lf, 0, sizeof(m_lf)); }
+
+LONG COptGen::PointSize(LONG lfHeight)
+{
+    // In 64 bits, so the most negative height has a magnitude too.
+    const long long pixels = std::llabs(static_cast<long long>(lfHeight));
+    return static_cast<LONG>((pixels * 3 + 2) / 4);
+}
+
+void COptGen::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_TOPMOST, m_btnTopMost);
+    DDX_Control(pDX, IDC_COLOR, m_stcColor);
+}
+
+BOOL COptGen::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_lf = g_settings.FontInfo;
+    ShowFont();
+    m_clrFore = g_settings.ForeColor;
+    m_brColor.reset(CreateSolidBrush(m_clrFore));
+    m_btnTopMost.Send(BM_SETCHECK, static_cast<WPARAM>(g_settings.ZOrder));
+    return TRUE;
+}
+
+void COptGen::ShowFont()
+{
+    SetDlgItemTextA(m_hWnd, IDC_FONT_NAME, m_lf.lfFaceName);
+    SetDlgItemInt(m_hWnd, IDC_FONT_SIZE, static_cast<UINT>(PointSize(m_lf.lfHeight)), TRUE);
+}
+
+const MessageMap* COptGen::GetMessageMap() const
+{
+    static const MessageMapEntry entries[] = {
+        OnCtlColorMessage<COptGen, &COptGen::OnCtlColor>(),
+        OnCommand<COptGen, &COptGen::OnFontRef>(IDC_FONT_REF),
+        OnCommand<COptGen, &COptGen::OnColorRef>(IDC_COLOR_REF),
+        OnCommand<COptGen, &COptGen::OnTopMost>(IDC_TOPMOST),
+    };
+    static const MessageMap map = MakeMessageMap(CPropertyPage::GetMessageMap(), entries);
+    return &map;
+}
+
+HBRUSH COptGen::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
+{
+    HBRUSH brush = CPropertyPage::OnCtlColor(hdc, ctl, ctlType);
+    if (ctl == m_stcColor.m_hWnd)
+        return m_brColor.get();
+    return brush;
+}
+
+void COptGen::OnFontRef()
+{
+    LOGFONTA chosen = m_lf;
+    CHOOSEFONTA cf;
+    std::memset(&cf, 0, sizeof(cf));
+    cf.lStructSize = sizeof(cf);
+    cf.hwndOwner = GetParent();
+    cf.lpLogFont = &chosen;
+    cf.Flags = kFontDialogFlags;
+    cf.nSizeMin = 8;
+    cf.nSizeMax = 128;
+    if (!ChooseFontA(&cf) || std::memcmp(&chosen, &m_lf, sizeof(m_lf)) == 0)
+        return;
+    m_lf = chosen;
+    ShowFont();
+    SetModified(TRUE);
+}
+
+void COptGen::OnColorRef()
+{
+    // The dialog edits the program's custom colours in place; they stay
+    // whatever becomes of the dialog or the sheet.
+    CHOOSECOLORA cc;
+    std::memset(&cc, 0, sizeof(cc));
+    cc.lStructSize = sizeof(cc);
+    cc.hwndOwner = GetParent();
+    cc.rgbResult = m_clrFore;
+    cc.lpCustColors = g_settings.ColorTable;
+    cc.Flags = CC_RGBINIT;
+    if (!ChooseColorA(&cc) || cc.rgbResult == m_clrFore)
+        return;
+    m_clrFore = cc.rgbResult;
+    m_brColor.reset(CreateSolidBrush(m_clrFore));
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    SetModified(TRUE);
+}
+
+void COptGen::OnTopMost() { SetModified(TRUE); }
+
+void COptGen::OnOK()
+{
+    if (std::memcmp(&m_lf, &g_settings.FontInfo, sizeof(m_lf)) != 0) {
+        g_settings.FontInfo = m_lf;
+        g_settings.ChangeFlags |= CHANGED_FONT;
+    }
+    if (m_clrFore != g_settings.ForeColor) {
+        g_settings.ForeColor = m_clrFore;
+        g_settings.ChangeFlags |= CHANGED_COLOR;
+    }
+    const LONG topMost = static_cast<LONG>(m_btnTopMost.Send(BM_GETCHECK));
+    if (topMost != g_settings.ZOrder) {
+        g_settings.ZOrder = topMost;
+        g_settings.ChangeFlags |= CHANGED_ZORDER;
+    }
+    PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);
+    CPropertyPage::OnOK();
+}

@@ -1,0 +1,31 @@
+#include "options/ShowOptions.h"
+
+#include "framework/PropertySheet.h"
+#include "framework/WinApp.h"
+#include "options/OptGen.h"
+#include "settings/ClockSettings.h"
+
+namespace {
+
+const char kSheetCaption[] = "Propaties of Zentik";
+
+}  // namespace
+
+INT_PTR ShowOptions(HWND clock)
+{
+    CPropertySheet sheet(kSheetCaption, nullptr, 0);
+    COptGen display;
+
+    // The clock window shares its class, and so its cursor, with the sheet.
+    SetClassCursor(clock, IDC_ARROW);
+
+    sheet.m_psh.dwFlags &= ~PSH_HASHELP;
+    display.m_psp.dwFlags &= ~PSP_HASHELP;
+    sheet.AddPage(&display);
+
+    g_settings.ChangeFlags = 0;
+    const INT_PTR result = sheet.DoModal();
+
+    SetClassCursor(clock, IDC_UPARROW);
+    return result;
+}

@@ -1,0 +1,293 @@
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "framework/WinApp.h"
+#include "options/OptGen.h"
+#include "options/ShowOptions.h"
+#include "res/resource.h"
+#include "settings/ClockSettings.h"
+#include "support/DialogDriver.h"
+#include "support/Screenshot.h"
+
+namespace {
+
+const char kSheet[] = "Propaties of Zentik";
+
+// A hidden stand-in for the clock window: the sheet's owner, counting the
+// change messages it is posted.
+class OptionsSheet : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_settings = ClockSettings();
+        std::strcpy(g_settings.FontInfo.lfFaceName, "Liberation Sans");
+        s_messages = 0;
+        m_clock = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CLOCK), nullptr, &ClockProc, 0);
+        ASSERT_NE(m_clock, nullptr);
+        SetClassCursor(m_clock, IDC_UPARROW);
+        // As in the program, the clock is the main window: the sheet's owner.
+        m_mainWnd.m_hWnd = m_clock;
+        m_app.m_pMainWnd = &m_mainWnd;
+    }
+
+    void TearDown() override { DestroyWindow(m_clock); }
+
+    // Runs the sheet on this thread while `script` drives it; then lets the
+    // clock stand-in receive what was posted to it.
+    INT_PTR Run(std::function<void(HWND sheet)> script)
+    {
+        INT_PTR result;
+        {
+            DialogScript driver([script] {
+                HWND sheet = WaitForWindow(kSheet);
+                if (!sheet) {
+                    ADD_FAILURE() << "the sheet did not open";
+                    return;
+                }
+                script(sheet);
+            });
+            result = ShowOptions(m_clock);
+        }
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        return result;
+    }
+
+    static HWND Page(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
+
+    static void Press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
+
+    // Waits until the page shows `id` with `text`.
+    static bool WaitForText(HWND page, int id, const std::string& text)
+    {
+        return WaitUntil([&] { return WindowText(GetDlgItem(page, id)) == text; }, 5000);
+    }
+
+    static HCURSOR ClassCursor(HWND hwnd) { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(hwnd, GCLP_HCURSOR)); }
+
+    static INT_PTR CALLBACK ClockProc(HWND, UINT msg, WPARAM, LPARAM)
+    {
+        if (msg == WM_SETTINGS_CHANGED)
+            ++s_messages;
+        return FALSE;
+    }
+
+    CWinApp m_app;
+    CWnd m_mainWnd;
+    HWND m_clock = nullptr;
+    static int s_messages;
+};
+
+int OptionsSheet::s_messages = 0;
+
+TEST_F(OptionsSheet, OkAtOnceChangesNothingAndPostsOnce)
+{
+    g_settings.ChangeFlags = CHANGED_GENERAL;  // left over from before: discarded
+    HWND clock = m_clock;
+    const INT_PTR result = Run([clock](HWND sheet) {
+        EXPECT_EQ(WindowText(Page(sheet)), "Display");
+        HWND help = GetDlgItem(sheet, IDHELP);
+        EXPECT_TRUE(help == nullptr || !IsWindowVisible(help)) << "a Help button shows";
+        EXPECT_EQ(ClassCursor(clock), LoadCursorA(nullptr, IDC_ARROW));
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(g_settings.ChangeFlags, 0u);
+    EXPECT_EQ(s_messages, 1);
+    EXPECT_EQ(ClassCursor(m_clock), LoadCursorA(nullptr, IDC_UPARROW));
+}
+
+TEST_F(OptionsSheet, PageShowsTheStoredFontAndTopMost)
+{
+    g_settings.ZOrder = 0;
+    Run([](HWND sheet) {
+        HWND page = Page(sheet);
+        EXPECT_EQ(WindowText(GetDlgItem(page, IDC_FONT_NAME)), "Liberation Sans");
+        EXPECT_EQ(WindowText(GetDlgItem(page, IDC_FONT_SIZE)), "12");
+        EXPECT_EQ(SendDlgItemMessageA(page, IDC_TOPMOST, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        if (getenv("ZENTIK_SCREENSHOT_DIR")) {
+            Sleep(300);  // let it paint
+            EXPECT_TRUE(SaveScreenshot(sheet, "options-display"));
+        }
+        Press(sheet, PSBTN_CANCEL);
+    });
+}
+
+TEST_F(OptionsSheet, PointSizeFollowsTheFontHeight)
+{
+    const struct {
+        LONG height;
+        const char* shown;
+    } cases[] = {{-16, "12"}, {-13, "10"}, {-11, "8"}, {-15, "11"}, {10, "8"}, {0, "0"}};
+    for (const auto& c : cases) {
+        g_settings.FontInfo.lfHeight = c.height;
+        std::string shown;
+        Run([&shown](HWND sheet) {
+            shown = WindowText(GetDlgItem(Page(sheet), IDC_FONT_SIZE));
+            Press(sheet, PSBTN_CANCEL);
+        });
+        EXPECT_EQ(shown, c.shown) << "lfHeight " << c.height;
+    }
+    EXPECT_EQ(COptGen::PointSize(LONG_MIN), 1610612736);
+}
+
+TEST_F(OptionsSheet, TopMostClickedTwiceSetsNoBit)
+{
+    const INT_PTR result = Run([](HWND sheet) {
+        HWND page = Page(sheet);
+        PostClick(page, IDC_TOPMOST);
+        PostClick(page, IDC_TOPMOST);
+        EXPECT_TRUE(WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, 0x3021)); }, 5000))
+            << "Apply was not enabled";
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(g_settings.ZOrder, 1);
+    EXPECT_EQ(g_settings.ChangeFlags, 0u);
+    EXPECT_EQ(s_messages, 1);
+}
+
+TEST_F(OptionsSheet, TopMostClearedSetsOnlyTheZOrderBit)
+{
+    Run([](HWND sheet) {
+        PostClick(Page(sheet), IDC_TOPMOST);
+        WaitUntil([sheet] { return SendDlgItemMessageA(Page(sheet), IDC_TOPMOST, BM_GETCHECK, 0, 0) == 0; }, 5000);
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(g_settings.ZOrder, 0);
+    EXPECT_EQ(g_settings.ChangeFlags, static_cast<DWORD>(CHANGED_ZORDER));
+}
+
+// The colour dialog's first basic colour, and its controls: the basic
+// colour grid, "Define Custom Colors >>" and "Add to Custom Colors".
+const COLORREF kFirstBasicColor = 0x008080FF;
+const int kBasicColors = 0x2d0, kDefineCustom = 0x2cf, kAddCustom = 0x2c8;
+
+// Picks the first basic colour, as a click in its cell would.
+void PickFirstBasicColor(HWND colorDialog)
+{
+    RECT r;
+    GetWindowRect(GetDlgItem(colorDialog, kBasicColors), &r);
+    POINT pt = {r.left + 4, r.top + 4};
+    ScreenToClient(colorDialog, &pt);
+    PostMessageA(colorDialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    PostMessageA(colorDialog, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+// Picks a face and a size in the font dialog as a user would: the list
+// selection and its notification.
+void PickFont(HWND fontDialog, const char* face, const char* points)
+{
+    const int faceBox = 0x470, sizeBox = 0x472;
+    HWND faces = GetDlgItem(fontDialog, faceBox);
+    ASSERT_NE(SendMessageA(faces, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face)), CB_ERR)
+        << face << " is not offered";
+    SendMessageA(fontDialog, WM_COMMAND, MAKEWPARAM(faceBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
+    HWND sizes = GetDlgItem(fontDialog, sizeBox);
+    ASSERT_NE(SendMessageA(sizes, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(points)), CB_ERR)
+        << points << " points not offered";
+    SendMessageA(fontDialog, WM_COMMAND, MAKEWPARAM(sizeBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
+}
+
+TEST_F(OptionsSheet, NewFontSetsOnlyTheFontBit)
+{
+    const INT_PTR result = Run([](HWND sheet) {
+        HWND page = Page(sheet);
+        PostClick(page, IDC_FONT_REF);
+        HWND font = WaitForWindow("Font");
+        ASSERT_NE(font, nullptr);
+        PickFont(font, "DejaVu Sans", "20");
+        PostMessageA(font, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitForText(page, IDC_FONT_NAME, "DejaVu Sans"));
+        EXPECT_EQ(WindowText(GetDlgItem(page, IDC_FONT_SIZE)), "20");
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet, 0x3021))) << "Apply was not enabled";
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(g_settings.ChangeFlags, static_cast<DWORD>(CHANGED_FONT));
+    EXPECT_STREQ(g_settings.FontInfo.lfFaceName, "DejaVu Sans");
+    EXPECT_EQ(COptGen::PointSize(g_settings.FontInfo.lfHeight), 20);
+    EXPECT_EQ(s_messages, 1);
+}
+
+TEST_F(OptionsSheet, NewColourSetsOnlyTheColourBit)
+{
+    const INT_PTR result = Run([](HWND sheet) {
+        PostClick(Page(sheet), IDC_COLOR_REF);
+        HWND color = WaitForWindow("Color");
+        ASSERT_NE(color, nullptr);
+        PickFirstBasicColor(color);
+        PostMessageA(color, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, 0x3021)) != FALSE; }, 5000));
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(g_settings.ForeColor, kFirstBasicColor);
+    EXPECT_EQ(g_settings.ChangeFlags, static_cast<DWORD>(CHANGED_COLOR));
+}
+
+TEST_F(OptionsSheet, SameColourAgainChangesNothing)
+{
+    g_settings.ForeColor = kFirstBasicColor;
+    Run([](HWND sheet) {
+        PostClick(Page(sheet), IDC_COLOR_REF);
+        HWND color = WaitForWindow("Color");
+        ASSERT_NE(color, nullptr);
+        PickFirstBasicColor(color);
+        PostMessageA(color, WM_COMMAND, IDOK, 0);
+        WaitUntil([] { return WaitForWindow("Color", 0) == nullptr; }, 5000);
+        Sleep(100);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(sheet, 0x3021))) << "the page was marked modified";
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(g_settings.ChangeFlags, 0u);
+}
+
+TEST_F(OptionsSheet, CustomColoursStayWhenEverythingIsCancelled)
+{
+    const INT_PTR result = Run([](HWND sheet) {
+        PostClick(Page(sheet), IDC_COLOR_REF);
+        HWND color = WaitForWindow("Color");
+        ASSERT_NE(color, nullptr);
+        PostClick(color, kDefineCustom);
+        PickFirstBasicColor(color);
+        PostClick(color, kAddCustom);
+        WaitUntil([] { return g_settings.ColorTable[0] == kFirstBasicColor; }, 5000);
+        PostMessageA(color, WM_COMMAND, IDCANCEL, 0);
+        WaitUntil([] { return WaitForWindow("Color", 0) == nullptr; }, 5000);
+        Press(sheet, PSBTN_CANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(g_settings.ColorTable[0], kFirstBasicColor);
+    EXPECT_EQ(g_settings.ColorTable[1], 0x0FFFFFFFu);
+    EXPECT_EQ(g_settings.ForeColor, 0x00FFFFFFu);
+    EXPECT_EQ(g_settings.ChangeFlags, 0u);
+}
+
+TEST_F(OptionsSheet, ApplyThenCancelKeepsWhatWasApplied)
+{
+    const INT_PTR result = Run([](HWND sheet) {
+        HWND page = Page(sheet);
+        PostClick(page, IDC_COLOR_REF);
+        HWND color = WaitForWindow("Color");
+        ASSERT_NE(color, nullptr);
+        PickFirstBasicColor(color);
+        PostMessageA(color, WM_COMMAND, IDOK, 0);
+        WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, 0x3021)) != FALSE; }, 5000);
+        Press(sheet, PSBTN_APPLYNOW);
+        EXPECT_TRUE(WaitUntil([] { return g_settings.ForeColor == kFirstBasicColor; }, 5000));
+        EXPECT_EQ(g_settings.ChangeFlags, static_cast<DWORD>(CHANGED_COLOR));
+        // The clock window hears of it while the sheet is still open.
+        EXPECT_TRUE(WaitUntil([] { return s_messages == 1; }, 5000));
+        Press(sheet, PSBTN_CANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(g_settings.ForeColor, kFirstBasicColor);
+    EXPECT_EQ(s_messages, 1);
+}
+
+}  // namespace
