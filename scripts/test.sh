@@ -31,6 +31,12 @@ for n in $(seq 90 120); do
   fi
 done
 until xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; do sleep 0.1; done
+# A desktop colour of its own, so tests can tell it from black glyphs.
+xsetroot -solid '#3a6ea5'
+
+# Screenshots the tests take, as PNG in build/screenshots.
+export ZENTIK_SCREENSHOT_DIR=$PWD/build/screenshots
+rm -rf "$ZENTIK_SCREENSHOT_DIR"
 
 # Make both prefixes while the host build runs.
 prefixes=()
@@ -44,6 +50,9 @@ wait "${prefixes[@]}"
 
 cmake --workflow --preset mingw32
 cmake --workflow --preset mingw64
+for bmp in "$ZENTIK_SCREENSHOT_DIR"/*.bmp; do
+  [ -e "$bmp" ] && /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
 
 # Short fuzzing runs from the kept seeds; new finds go to a scratch folder.
 for target in formatter settings; do

@@ -11,6 +11,12 @@ case "${LC_ALL:-${LANG:-}}" in
   *) prefix=$root/en ;;
 esac
 
+# Screenshots go to a folder of the host; Windows programs see it on Z:.
+if [[ ${ZENTIK_SCREENSHOT_DIR:-} == /* ]]; then
+  mkdir -p "$ZENTIK_SCREENSHOT_DIR"
+  export ZENTIK_SCREENSHOT_DIR="Z:$ZENTIK_SCREENSHOT_DIR"
+fi
+
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -25,6 +31,9 @@ mkdir -p "$root"
     # No sound device noise, no crash dialogs waiting for a click.
     wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # Unmanaged windows: without a window manager Wine would wait two
+    # seconds for one at every window that closes.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # The dialogs' Japanese face, and its Latin name, map to an installed one.
     for face in 'MS PGothic' 'ＭＳ Ｐゴシック'; do
       wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'IPAPGothic' /f >/dev/null 2>&1
@@ -33,5 +42,13 @@ mkdir -p "$root"
     touch "$prefix/.zentik-ready"
   fi
 ) 9>"$root/.lock"
+
+# A server and system services that stay up between the test programs,
+# started with none of our pipes: otherwise each program costs seconds while
+# they hold its output open. The test script ends them.
+if ! wineserver -k0 2>/dev/null; then
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit 0 </dev/null >/dev/null 2>&1
+fi
 
 exec wine "$@"

@@ -1,0 +1,10 @@
+// The application object: checks the system version and runs the clock
+// window; the process ends with it.
+#pragma once
+
+#include "framework/WinApp.h"
+
+class CClockApp : public CWinApp {
+public:
+    BOOL InitInstance() override;
+};

@@ -1,0 +1,274 @@
+#include "app/ClockDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/ClockTick.h"
+#include "app/ClockTime.h"
+#include "format/DisplayFormat.h"
+#include "framework/DataExchange.h"
+#include "framework/GdiScope.h"
+#include "framework/WinApp.h"
+#include "options/ShowOptions.h"
+#include "res/resource.h"
+#include "settings/ClockSettings.h"
+#include "settings/Registry.h"
+
+namespace {
+
+const char kUnsupportedSystem[] = "This program needs Win98 or NT4.0 later.";
+
+}  // namespace
+
+CClockDlg::CClockDlg() : CDialog(IDD_CLOCK)
+{
+    m_stLast = SYSTEMTIME();
+    m_stLast.wMinute = 0xFFFF;  // no reading has it: the first update rebuilds
+    m_stLast.wSecond = 0xFFFF;
+}
+
+void CClockDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_CLOCK_TEXT, m_wndText); }
+
+const MessageMap* CClockDlg::GetMessageMap() const
+{
+    static const MessageMapEntry entries[] = {
+        OnTimerMessage<CClockDlg, &CClockDlg::OnTimer>(),
+        OnCtlColorMessage<CClockDlg, &CClockDlg::OnCtlColor>(),
+        OnCommand<CClockDlg, &CClockDlg::OnProperties>(ID_POPUP_PROPERTIES),
+        OnCommand<CClockDlg, &CClockDlg::OnHomePage>(ID_POPUP_HOMEPAGE),
+        OnCommand<CClockDlg, &CClockDlg::OnAbout>(ID_POPUP_ABOUT),
+        OnCommand<CClockDlg, &CClockDlg::OnExit>(ID_POPUP_EXIT),
+        OnMouseMessage<CClockDlg, &CClockDlg::OnLButtonDown>(WM_LBUTTONDOWN),
+        OnMouseMessage<CClockDlg, &CClockDlg::OnLButtonUp>(WM_LBUTTONUP),
+        OnMouseMessage<CClockDlg, &CClockDlg::OnRButtonUp>(WM_RBUTTONUP),
+    };
+    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), entries);
+    return &map;
+}
+
+bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
+{
+    if (msg == WM_SETTINGS_CHANGED) {
+        OnSettingsChanged();
+        *result = 0;
+        return true;
+    }
+    return CDialog::WindowProc(msg, wp, lp, result);
+}
+
+BOOL CClockDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    const OSVERSIONINFOA& os = g_settings.OsVersion;
+    if (!IsSupportedSystem(os.dwMajorVersion, os.dwMinorVersion, os.dwPlatformId)) {
+        AppMessageBox(kUnsupportedSystem, MB_ICONHAND);
+        // The rest still runs; the window is never shown.
+        CDialog::OnCancel();
+    }
+
+    RECT window, text;
+    GetWindowRect(m_hWnd, &window);
+    GetWindowRect(m_wndText.m_hWnd, &text);
+    m_nOffsetX = text.left - window.left;
+    m_nOffsetY = text.top - window.top;
+
+    SetClassCursor(m_hWnd, IDC_UPARROW);
+    LoadSettings(g_settings);
+    Place(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
+    m_brushFore.reset(CreateSolidBrush(g_settings.ForeColor));
+    {
+        WindowDC dc(m_hWnd);
+        m_memDC.reset(CreateCompatibleDC(dc.get()));
+    }
+
+    // First run: no face name yet. Apply in the sheet may already have made
+    // a font through the change message.
+    while (g_settings.FontInfo.lfFaceName[0] == '\0') {
+        const INT_PTR result = ShowOptions();
+        if (g_settings.FontInfo.lfFaceName[0] != '\0')
+            break;
+        // Cancelled, or the sheet could not be shown at all: end rather
+        // than ask again for ever.
+        if (result != IDOK) {
+            OnExit();
+            break;
+        }
+    }
+
+    MakeFont();
+    ResizeToText();
+    m_nTimerId = SetTimer(m_hWnd, 1, 100, nullptr);
+    return TRUE;
+}
+
+void CClockDlg::Place(HWND insertAfter, UINT flags)
+{
+    SetWindowPos(m_hWnd, insertAfter, g_settings.WindowLeft, g_settings.WindowTop, 0, 0, flags);
+}
+
+void CClockDlg::MakeFont()
+{
+    HFONT font = CreateFontIndirectA(&g_settings.FontInfo);
+    if (!font)
+        return;
+    // Select the new font before the old one is freed.
+    SelectObject(m_memDC.get(), font);
+    m_font.reset(font);
+}
+
+BOOL CClockDlg::ResizeToText()
+{
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    char text[CLOCK_TEXT_SIZE];
+    const LONG length = FormatClockText(text, &g_settings.Format, sizeof(text), &now);
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(m_memDC.get(), text, length, &extent);
+
+    const ClockSize size = ClockSizeFor(extent.cx, extent.cy, m_nOffsetX, m_nOffsetY);
+    const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(m_hWnd, nullptr, 0, 0, size.windowWidth, size.windowHeight, flags);
+    SetWindowPos(m_wndText.m_hWnd, nullptr, 0, 0, size.textWidth, size.textHeight, flags);
+    UpdateClockRegion();
+    return TRUE;
+}
+
+BOOL CClockDlg::UpdateClockRegion()
+{
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    if (!m_bInitialized)
+        m_nNextChimeMinute = FirstChimeMinute(now.wMinute);
+    // Against the second of the last rebuild, not of the last tick.
+    if (now.wSecond != m_stLast.wSecond)
+        CheckChime(now);
+    if (!NeedsRebuild(now, m_stLast, g_settings.Format.SecondsUsed))
+        return TRUE;
+    m_stLast = now;
+
+    HDC dc = m_memDC.get();
+    if (!m_bInitialized) {
+        // Glyph outlines only, no character-cell boxes, in the path.
+        SetBkMode(dc, TRANSPARENT);
+        m_bInitialized = TRUE;
+    }
+    char text[CLOCK_TEXT_SIZE];
+    const LONG length = FormatClockText(text, &g_settings.Format, sizeof(text), &now);
+    BeginPath(dc);
+    TextOutA(dc, m_nOffsetX, m_nOffsetY + 2, text, length);
+    EndPath(dc);
+
+    // A text with no outline (an empty format) leaves no path: show nothing
+    // rather than the bare dialog frame.
+    UniqueRegion region(PathToRegion(dc));
+    if (!region)
+        region.reset(CreateRectRgn(0, 0, 0, 0));
+    g_settings.ClockRegion = region.get();
+    if (SetWindowRgn(m_hWnd, region.get(), TRUE))
+        region.release();  // the window owns it now
+    return TRUE;
+}
+
+void CClockDlg::CheckChime(const SYSTEMTIME&) {}
+
+INT_PTR CClockDlg::ShowOptions() { return ::ShowOptions(m_hWnd); }
+
+LONG CClockDlg::SaveSettings()
+{
+    char className[256] = {};
+    GetClassNameA(m_hWnd, className, sizeof(className));
+    return ::SaveSettings(g_settings, className);
+}
+
+void CClockDlg::OnTimer(UINT_PTR)
+{
+    if (m_bDragging) {
+        POINT pt;
+        GetCursorPos(&pt);
+        SetWindowPos(m_hWnd, nullptr, pt.x - m_ptGrab.x, pt.y - m_ptGrab.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    UpdateClockRegion();
+}
+
+HBRUSH CClockDlg::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
+{
+    HBRUSH brush = CDialog::OnCtlColor(hdc, ctl, ctlType);
+    return ctl == m_wndText.m_hWnd ? m_brushFore.get() : brush;
+}
+
+void CClockDlg::OnSettingsChanged()
+{
+    if (g_settings.ChangeFlags == 0)
+        return;
+    if (g_settings.ChangeFlags & CHANGED_FONT)
+        MakeFont();
+    if (g_settings.ChangeFlags & CHANGED_COLOR) {
+        m_brushFore.reset(CreateSolidBrush(g_settings.ForeColor));
+        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    }
+    if (g_settings.ChangeFlags & CHANGED_ZORDER)
+        Place(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
+    SaveSettings();
+    ResizeToText();
+    m_stLast.wMinute = 0xFFFF;
+    UpdateClockRegion();
+    g_settings.ChangeFlags = 0;
+}
+
+void CClockDlg::OnProperties() { ShowOptions(); }
+
+void CClockDlg::OnHomePage() { OpenHomePage(m_hWnd); }
+
+void CClockDlg::OnAbout()
+{
+    CAboutDlg about;
+    SetClassCursor(m_hWnd, IDC_ARROW);
+    about.DoModal();
+    SetClassCursor(m_hWnd, IDC_UPARROW);
+}
+
+void CClockDlg::OnExit()
+{
+    if (m_nTimerId != 0)
+        KillTimer(m_hWnd, m_nTimerId);
+    CDialog::OnOK();
+}
+
+void CClockDlg::OnLButtonDown(UINT, POINT)
+{
+    RECT r;
+    GetWindowRect(m_hWnd, &r);
+    POINT pt;
+    GetCursorPos(&pt);
+    m_ptGrab.x = pt.x - r.left;
+    m_ptGrab.y = pt.y - r.top;
+    m_bDragging = TRUE;
+    SetCapture(m_hWnd);
+}
+
+void CClockDlg::OnLButtonUp(UINT, POINT)
+{
+    if (!m_bDragging)
+        return;
+    m_bDragging = FALSE;
+    POINT pt;
+    GetCursorPos(&pt);
+    g_settings.WindowLeft = pt.x - m_ptGrab.x;
+    g_settings.WindowTop = pt.y - m_ptGrab.y;
+    SetWindowPos(m_hWnd, nullptr, g_settings.WindowLeft, g_settings.WindowTop, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ReleaseCapture();
+    SaveSettings();
+}
+
+void CClockDlg::OnRButtonUp(UINT, POINT)
+{
+    const LPCSTR name = MAKEINTRESOURCEA(IDR_POPUP);
+    UniqueMenu menu(LoadMenuA(FindResourceModule(name, RT_MENU), name));
+    HMENU popup = menu ? GetSubMenu(menu.get(), 0) : nullptr;
+    if (!popup)
+        return;
+    POINT pt;
+    GetCursorPos(&pt);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
+}

@@ -1,0 +1,60 @@
+// The clock window: a hidden-framed dialog whose region is the outline of
+// the time text, so only the glyphs show, painted in the fore-colour.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "framework/Handles.h"
+
+class CClockDlg : public CDialog {
+public:
+    CClockDlg();
+
+    BOOL OnInitDialog() override;
+    // Enter, Esc and the Close command leave the clock running.
+    void OnOK() override {}
+    void OnCancel() override {}
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    const MessageMap* GetMessageMap() const override;
+
+    // Sizes the window and control 1001 to the text, then updates the display.
+    BOOL ResizeToText();
+    // Runs on every tick: the chime check, and a new region when the shown
+    // time has moved on.
+    BOOL UpdateClockRegion();
+    void CheckChime(const SYSTEMTIME& now);
+    INT_PTR ShowOptions();
+    LONG SaveSettings();
+
+    void OnTimer(UINT_PTR id);
+    HBRUSH OnCtlColor(HDC hdc, HWND ctl, UINT ctlType);
+    void OnProperties();
+    void OnHomePage();
+    void OnAbout();
+    void OnExit();
+    void OnLButtonDown(UINT flags, POINT pt);
+    void OnLButtonUp(UINT flags, POINT pt);
+    void OnRButtonUp(UINT flags, POINT pt);
+
+    int NextChimeMinute() const { return m_nNextChimeMinute; }
+
+private:
+    void OnSettingsChanged();
+    // Makes the clock font from FontInfo and selects it; a failure keeps the
+    // font selected before.
+    void MakeFont();
+    void Place(HWND insertAfter, UINT flags);
+
+    CWnd m_wndText;
+    UINT_PTR m_nTimerId = 0;
+    UniqueFont m_font;
+    UniqueDC m_memDC;  // destroyed before the font selected into it
+    POINT m_ptGrab = {0, 0};
+    UniqueBrush m_brushFore;
+    BOOL m_bInitialized = FALSE;
+    BOOL m_bDragging = FALSE;
+    int m_nOffsetY = 0;
+    int m_nOffsetX = 0;
+    int m_nNextChimeMinute = 0;
+    SYSTEMTIME m_stLast;
+};
