@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/ClockTick.h"
 #include "app/ClockTime.h"
+#include "app/TextRegion.h"
 #include "format/DisplayFormat.h"
 #include "framework/DataExchange.h"
 #include "framework/GdiScope.h"
@@ -153,15 +154,7 @@ BOOL CClockDlg::UpdateClockRegion()
     }
     char text[CLOCK_TEXT_SIZE];
     const LONG length = FormatClockText(text, &g_settings.Format, sizeof(text), &now);
-    BeginPath(dc);
-    TextOutA(dc, m_nOffsetX, m_nOffsetY + 2, text, length);
-    EndPath(dc);
-
-    // A text with no outline (an empty format) leaves no path: show nothing
-    // rather than the bare dialog frame.
-    UniqueRegion region(PathToRegion(dc));
-    if (!region)
-        region.reset(CreateRectRgn(0, 0, 0, 0));
+    UniqueRegion region(TextOutlineRegion(dc, text, length, m_nOffsetX, m_nOffsetY + 2));
     g_settings.ClockRegion = region.get();
     if (SetWindowRgn(m_hWnd, region.get(), TRUE))
         region.release();  // the window owns it now

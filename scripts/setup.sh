@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 fonts-wine
   fonts-dejavu-core fonts-liberation2 fonts-ipafont-gothic
-  xvfb x11-utils x11-xserver-utils xdotool imagemagick locales sox
+  xvfb x11-utils xdotool imagemagick locales sox
 )
 
 missing=()

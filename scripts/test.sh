@@ -31,8 +31,6 @@ for n in $(seq 90 120); do
   fi
 done
 until xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; do sleep 0.1; done
-# A desktop colour of its own, so tests can tell it from black glyphs.
-xsetroot -solid '#3a6ea5'
 
 # Screenshots the tests take, as PNG in build/screenshots.
 export ZENTIK_SCREENSHOT_DIR=$PWD/build/screenshots
@@ -57,7 +55,7 @@ done
 # Short fuzzing runs from the kept seeds; new finds go to a scratch folder.
 for target in formatter settings; do
   scratch=$(mktemp -d)
-  build/host/fuzz/fuzz_$target -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
+  build/host/bin/fuzz_$target -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
     "$scratch" fuzz/corpus/$target >"$scratch.log" 2>&1 || { tail -n 40 "$scratch.log"; exit 1; }
   echo "fuzz_$target: $(grep -o 'number_of_executed_units: *[0-9]*' "$scratch.log" | grep -o '[0-9]*$') runs, no failure"
   rm -rf "$scratch" "$scratch.log"

@@ -1,0 +1,152 @@
+// Measures, under the real window system:
+//  - one rebuild of the clock's shape: formatting, the text path, its region
+//    and handing it to a visible window, in microseconds;
+//  - ticks that do not rebuild, in the real clock window with its time held
+//    still: heap allocations on the clock's thread and its CPU time per tick.
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <thread>
+
+#include "app/ClockDlg.h"
+#include "app/ClockTime.h"
+#include "app/TextRegion.h"
+#include "format/DisplayFormat.h"
+#include "framework/Handles.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include "settings/ClockSettings.h"
+#include "settings/Registry.h"
+
+namespace {
+
+thread_local bool t_counting = false;
+std::atomic<long> g_uiAllocations{0};
+
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (t_counting)
+        ++g_uiAllocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+LOGFONTA BenchFont()
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = -48;
+    lf.lfWeight = FW_BOLD;
+    std::strcpy(lf.lfFaceName, "DejaVu Sans");
+    return lf;
+}
+
+double Microseconds(LARGE_INTEGER a, LARGE_INTEGER b)
+{
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return 1e6 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+void MeasureRebuild()
+{
+    HWND hwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 20, 20, 900, 90,
+                                nullptr, nullptr, nullptr, nullptr);
+    HDC screen = GetDC(hwnd);
+    UniqueDC dc(CreateCompatibleDC(screen));
+    ReleaseDC(hwnd, screen);
+    const LOGFONTA lf = BenchFont();
+    UniqueFont font(CreateFontIndirectA(&lf));
+    SelectObject(dc.get(), font.get());
+    SetBkMode(dc.get(), TRANSPARENT);
+
+    DisplayFormat fmt = DefaultDisplayFormat();
+    SYSTEMTIME t = {2026, 12, 0, 6, 14, 30, 0, 0};
+    const int n = 500;
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < n; ++i) {
+        t.wSecond = static_cast<WORD>(i % 60);
+        char text[CLOCK_TEXT_SIZE];
+        const LONG length = FormatClockText(text, &fmt, sizeof(text), &t);
+        HRGN region = TextOutlineRegion(dc.get(), text, length, 3, 24);
+        if (!SetWindowRgn(hwnd, region, TRUE))
+            DeleteObject(region);
+    }
+    QueryPerformanceCounter(&end);
+    std::printf("rebuild (format, path, region, SetWindowRgn): %.1f us each over %d\n", Microseconds(start, end) / n, n);
+    DestroyWindow(hwnd);
+}
+
+void FrozenTime(SYSTEMTIME* now)
+{
+    *now = SYSTEMTIME();
+    now->wYear = 2026;
+    now->wMonth = 12;
+    now->wDay = 6;
+    now->wHour = 14;
+    now->wMinute = 10;
+    now->wSecond = 5;
+}
+
+ULONGLONG ThreadCpu100ns(HANDLE thread)
+{
+    FILETIME created, exited, kernel, user;
+    GetThreadTimes(thread, &created, &exited, &kernel, &user);
+    return (static_cast<ULONGLONG>(kernel.dwHighDateTime) << 32 | kernel.dwLowDateTime) +
+           (static_cast<ULONGLONG>(user.dwHighDateTime) << 32 | user.dwLowDateTime);
+}
+
+void MeasureIdleTicks(int seconds)
+{
+    ClockSettings stored;
+    stored.FontInfo = BenchFont();
+    SaveSettings(stored, "#32770");
+    g_settings.OsVersion.dwMajorVersion = 5;
+    SetClockTimeSource(&FrozenTime);
+
+    CWinApp app;
+    CClockDlg dlg;
+    app.m_pMainWnd = &dlg;
+    HANDLE ui = nullptr;
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &ui, 0, FALSE, DUPLICATE_SAME_ACCESS);
+
+    std::thread observer([&dlg, ui, seconds] {
+        while (!dlg.m_hWnd || !IsWindowVisible(dlg.m_hWnd))
+            Sleep(50);
+        Sleep(500);  // past start-up
+        const long allocs = g_uiAllocations.load();
+        const ULONGLONG cpu = ThreadCpu100ns(ui);
+        Sleep(static_cast<DWORD>(seconds) * 1000);
+        const long allocsAfter = g_uiAllocations.load();
+        const double cpuMs = static_cast<double>(ThreadCpu100ns(ui) - cpu) / 1e4;
+        const int ticks = seconds * 10;
+        // The system counts thread time in steps of 10 to 16 ms.
+        std::printf("ticks without rebuild: %d ticks, %ld heap allocations on the clock thread, %.1f ms CPU in all\n",
+                    ticks, allocsAfter - allocs, cpuMs);
+        PostMessageA(dlg.m_hWnd, WM_COMMAND, ID_POPUP_EXIT, 0);
+    });
+    t_counting = true;
+    dlg.DoModal();
+    t_counting = false;
+    observer.join();
+    CloseHandle(ui);
+    RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    MeasureRebuild();
+    MeasureIdleTicks(argc > 1 ? std::atoi(argv[1]) : 5);
+    return 0;
+}
