@@ -8,6 +8,7 @@
 
 #include "framework/Handles.h"
 #include "framework/PropertySheet.h"
+#include "res/resource.h"
 #include "settings/ClockSettings.h"
 #include "settings/Registry.h"
 #include "support/ClockProcess.h"
@@ -202,6 +203,22 @@ TEST_F(ClockExe, EnterEscAndCloseLeaveItRunning)
     Sleep(1000);
     EXPECT_TRUE(clock.Running());
     EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
+TEST_F(ClockExe, ExitEndsItAndSavesNothing)
+{
+    Store();
+    ClockProcess clock;
+    HWND hwnd = clock.WaitForWindow("Zentik");
+    ASSERT_NE(hwnd, nullptr);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ZENTIK_REG_KEY, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    UniqueRegKey owner(key);
+    RegDeleteValueA(key, "MonthName12");
+    PostMessageA(hwnd, WM_COMMAND, ID_POPUP_EXIT, 0);
+    EXPECT_TRUE(clock.WaitForExit());
+    EXPECT_NE(RegQueryValueExA(key, "MonthName12", nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS)
+        << "settings were saved at exit";
 }
 
 }  // namespace

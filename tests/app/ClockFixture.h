@@ -1,0 +1,98 @@
+// The clock window run in the test's own process, its time behind the seam,
+// looked at and handled from a script thread.
+#pragma once
+
+#include <cstring>
+#include <functional>
+#include <mutex>
+
+#include <gtest/gtest.h>
+
+#include "app/ClockDlg.h"
+#include "app/ClockTime.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include "settings/ClockSettings.h"
+#include "settings/Registry.h"
+#include "support/DialogDriver.h"
+
+
+inline std::mutex g_timeLock;
+inline SYSTEMTIME g_now;
+
+inline void SimulatedTime(SYSTEMTIME* now)
+{
+    std::lock_guard<std::mutex> lock(g_timeLock);
+    *now = g_now;
+}
+
+inline void SetNow(WORD hour, WORD minute, WORD second)
+{
+    std::lock_guard<std::mutex> lock(g_timeLock);
+    g_now = SYSTEMTIME();
+    g_now.wYear = 2026;
+    g_now.wMonth = 12;
+    g_now.wDay = 6;
+    g_now.wHour = hour;
+    g_now.wMinute = minute;
+    g_now.wSecond = second;
+}
+
+// The window's current region, as a copy the test owns.
+struct Region {
+    HRGN h;
+    explicit Region(HWND hwnd) : h(CreateRectRgn(0, 0, 0, 0)) { GetWindowRgn(hwnd, h); }
+    ~Region() { DeleteObject(h); }
+    bool operator==(const Region& o) const { return EqualRgn(h, o.h) != FALSE; }
+};
+
+inline void WaitTicks(int ticks) { Sleep(ticks * 100 + 50); }
+
+class ClockWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
+        ClockSettings stored;
+        std::strcpy(stored.FontInfo.lfFaceName, "DejaVu Sans");
+        stored.FontInfo.lfHeight = -32;
+        stored.WindowLeft = 40;
+        stored.WindowTop = 60;
+        m_stored = stored;
+        SetClockTimeSource(&SimulatedTime);
+    }
+
+    void TearDown() override
+    {
+        SetClockTimeSource(nullptr);
+        RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
+    }
+
+    // Runs the clock on this thread while `script` looks at it from another,
+    // then ends it with the Exit command.
+    void Run(std::function<void(CClockDlg& dlg, HWND clock)> script)
+    {
+        ASSERT_EQ(SaveSettings(m_stored, "#32770"), 1);
+        g_settings = ClockSettings();
+        g_settings.OsVersion.dwMajorVersion = 5;
+        CClockDlg dlg;
+        m_app.m_pMainWnd = &dlg;
+        {
+            DialogScript driver([&dlg, script] {
+                HWND clock = WaitForWindow("Zentik");
+                if (!clock) {
+                    ADD_FAILURE() << "the clock did not show";
+                    return;
+                }
+                script(dlg, clock);
+                PostMessageA(clock, WM_COMMAND, ID_POPUP_EXIT, 0);
+            });
+            dlg.DoModal();
+        }
+        m_app.m_pMainWnd = nullptr;
+    }
+
+    CWinApp m_app;
+    ClockSettings m_stored;
+};
+
