@@ -10,6 +10,7 @@
 #include "app/ClockFixture.h"
 #include "framework/PropertySheet.h"
 #include "options/ShowOptions.h"
+#include "support/CommonDialogs.h"
 #include "support/Mouse.h"
 #include "support/Screenshot.h"
 
@@ -64,6 +65,14 @@ POINT GlyphPoint(HWND clock, LONG minX = LONG_MIN)
 
 POINT Offset(POINT p, LONG dx, LONG dy) { return {p.x + dx, p.y + dy}; }
 
+// Whether the clock's thread holds the mouse capture for it.
+bool Captured(HWND clock)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(clock, nullptr), &info) && info.hwndCapture == clock;
+}
+
 class ClockUse : public ClockWindow {
 protected:
     void SetUp() override
@@ -79,6 +88,7 @@ TEST_F(ClockUse, DragMovesTheClockAndSavesWhereItWent)
         const POINT grab = GlyphPoint(clock);
         ASSERT_TRUE(MouseMove(grab));
         ASSERT_TRUE(MouseDown(1));
+        ASSERT_TRUE(WaitUntil([clock] { return Captured(clock); }, 3000)) << "the press did not start a drag";
         ASSERT_TRUE(MouseMove(Offset(grab, 60, 30)));
         ASSERT_TRUE(MouseMove(Offset(grab, 120, 70)));
         WaitTicks(3);  // the window follows on the tick
@@ -148,22 +158,12 @@ TEST_F(ClockUse, ColourAppliedFromTheSheetShowsAtOnceAndIsSaved)
         PostMessageA(clock, WM_COMMAND, ID_POPUP_PROPERTIES, 0);
         HWND sheet = WaitForWindow("Propaties of Zentik");
         ASSERT_NE(sheet, nullptr);
-        PostClick(PropSheet_GetCurrentPageHwnd(sheet), IDC_COLOR_REF);
-        HWND color = WaitForWindow("Color");
-        ASSERT_NE(color, nullptr);
-        RECT r;
-        GetWindowRect(GetDlgItem(color, 0x2d0), &r);  // the basic colours: the first is 0x8080FF
-        POINT pt = {r.left + 4, r.top + 4};
-        ScreenToClient(color, &pt);
-        PostMessageA(color, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-        PostMessageA(color, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-        PostMessageA(color, WM_COMMAND, IDOK, 0);
-        WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, 0x3021)) != FALSE; }, 5000);
+        ASSERT_TRUE(ChooseFirstBasicColor(sheet));
         PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
-        EXPECT_TRUE(WaitUntil([] { return StoredNumber("ForeColor") == 0x008080FF; }, 5000)) << "not saved";
+        EXPECT_TRUE(WaitUntil([] { return StoredNumber("ForeColor") == kFirstBasicColor; }, 5000)) << "not saved";
         const RECT spot = {glyph.x, glyph.y, glyph.x + 1, glyph.y + 1};
         COLORREF seen = 0;
-        EXPECT_TRUE(WaitUntil([&] { return (seen = ScreenImage::Capture(spot).At(0, 0)) == 0x008080FF; }, 5000))
+        EXPECT_TRUE(WaitUntil([&] { return (seen = ScreenImage::Capture(spot).At(0, 0)) == kFirstBasicColor; }, 5000))
             << "the clock was not recoloured while the sheet is open: " << std::hex << seen;
         EXPECT_TRUE(IsWindowVisible(sheet));
         PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);

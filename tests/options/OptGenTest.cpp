@@ -9,6 +9,7 @@
 #include "options/ShowOptions.h"
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
+#include "support/CommonDialogs.h"
 #include "support/DialogDriver.h"
 #include "support/Screenshot.h"
 
@@ -141,7 +142,7 @@ TEST_F(OptionsSheet, TopMostClickedTwiceSetsNoBit)
         HWND page = Page(sheet);
         PostClick(page, IDC_TOPMOST);
         PostClick(page, IDC_TOPMOST);
-        EXPECT_TRUE(WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, 0x3021)); }, 5000))
+        EXPECT_TRUE(WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, kApplyButton)); }, 5000))
             << "Apply was not enabled";
         Press(sheet, PSBTN_OK);
     });
@@ -162,37 +163,6 @@ TEST_F(OptionsSheet, TopMostClearedSetsOnlyTheZOrderBit)
     EXPECT_EQ(g_settings.ChangeFlags, static_cast<DWORD>(CHANGED_ZORDER));
 }
 
-// The colour dialog's first basic colour, and its controls: the basic
-// colour grid, "Define Custom Colors >>" and "Add to Custom Colors".
-const COLORREF kFirstBasicColor = 0x008080FF;
-const int kBasicColors = 0x2d0, kDefineCustom = 0x2cf, kAddCustom = 0x2c8;
-
-// Picks the first basic colour, as a click in its cell would.
-void PickFirstBasicColor(HWND colorDialog)
-{
-    RECT r;
-    GetWindowRect(GetDlgItem(colorDialog, kBasicColors), &r);
-    POINT pt = {r.left + 4, r.top + 4};
-    ScreenToClient(colorDialog, &pt);
-    PostMessageA(colorDialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    PostMessageA(colorDialog, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-}
-
-// Picks a face and a size in the font dialog as a user would: the list
-// selection and its notification.
-void PickFont(HWND fontDialog, const char* face, const char* points)
-{
-    const int faceBox = 0x470, sizeBox = 0x472;
-    HWND faces = GetDlgItem(fontDialog, faceBox);
-    ASSERT_NE(SendMessageA(faces, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face)), CB_ERR)
-        << face << " is not offered";
-    SendMessageA(fontDialog, WM_COMMAND, MAKEWPARAM(faceBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
-    HWND sizes = GetDlgItem(fontDialog, sizeBox);
-    ASSERT_NE(SendMessageA(sizes, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(points)), CB_ERR)
-        << points << " points not offered";
-    SendMessageA(fontDialog, WM_COMMAND, MAKEWPARAM(sizeBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
-}
-
 TEST_F(OptionsSheet, NewFontSetsOnlyTheFontBit)
 {
     const INT_PTR result = Run([](HWND sheet) {
@@ -200,11 +170,11 @@ TEST_F(OptionsSheet, NewFontSetsOnlyTheFontBit)
         PostClick(page, IDC_FONT_REF);
         HWND font = WaitForWindow("Font");
         ASSERT_NE(font, nullptr);
-        PickFont(font, "DejaVu Sans", "20");
+        ASSERT_TRUE(PickFont(font, "DejaVu Sans", "20"));
         PostMessageA(font, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(WaitForText(page, IDC_FONT_NAME, "DejaVu Sans"));
         EXPECT_EQ(WindowText(GetDlgItem(page, IDC_FONT_SIZE)), "20");
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet, 0x3021))) << "Apply was not enabled";
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet, kApplyButton))) << "Apply was not enabled";
         Press(sheet, PSBTN_OK);
     });
     EXPECT_EQ(result, IDOK);
@@ -217,12 +187,7 @@ TEST_F(OptionsSheet, NewFontSetsOnlyTheFontBit)
 TEST_F(OptionsSheet, NewColourSetsOnlyTheColourBit)
 {
     const INT_PTR result = Run([](HWND sheet) {
-        PostClick(Page(sheet), IDC_COLOR_REF);
-        HWND color = WaitForWindow("Color");
-        ASSERT_NE(color, nullptr);
-        PickFirstBasicColor(color);
-        PostMessageA(color, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, 0x3021)) != FALSE; }, 5000));
+        EXPECT_TRUE(ChooseFirstBasicColor(sheet));
         Press(sheet, PSBTN_OK);
     });
     EXPECT_EQ(result, IDOK);
@@ -241,7 +206,7 @@ TEST_F(OptionsSheet, SameColourAgainChangesNothing)
         PostMessageA(color, WM_COMMAND, IDOK, 0);
         WaitUntil([] { return WaitForWindow("Color", 0) == nullptr; }, 5000);
         Sleep(100);
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(sheet, 0x3021))) << "the page was marked modified";
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(sheet, kApplyButton))) << "the page was marked modified";
         Press(sheet, PSBTN_OK);
     });
     EXPECT_EQ(g_settings.ChangeFlags, 0u);
@@ -271,13 +236,7 @@ TEST_F(OptionsSheet, CustomColoursStayWhenEverythingIsCancelled)
 TEST_F(OptionsSheet, ApplyThenCancelKeepsWhatWasApplied)
 {
     const INT_PTR result = Run([](HWND sheet) {
-        HWND page = Page(sheet);
-        PostClick(page, IDC_COLOR_REF);
-        HWND color = WaitForWindow("Color");
-        ASSERT_NE(color, nullptr);
-        PickFirstBasicColor(color);
-        PostMessageA(color, WM_COMMAND, IDOK, 0);
-        WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, 0x3021)) != FALSE; }, 5000);
+        ASSERT_TRUE(ChooseFirstBasicColor(sheet));
         Press(sheet, PSBTN_APPLYNOW);
         EXPECT_TRUE(WaitUntil([] { return g_settings.ForeColor == kFirstBasicColor; }, 5000));
         EXPECT_EQ(g_settings.ChangeFlags, static_cast<DWORD>(CHANGED_COLOR));

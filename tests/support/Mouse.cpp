@@ -25,6 +25,16 @@ bool Xdotool(const std::string& args)
     return done;
 }
 
-bool MouseMove(POINT pt) { return Xdotool("mousemove " + std::to_string(pt.x) + " " + std::to_string(pt.y)); }
+// Waits until Wine has seen the pointer there too, so a button press that
+// follows is read at the new place.
+bool MouseMove(POINT pt)
+{
+    if (!Xdotool("mousemove " + std::to_string(pt.x) + " " + std::to_string(pt.y)))
+        return false;
+    return WaitUntil([pt] {
+        POINT now;
+        return GetCursorPos(&now) && now.x == pt.x && now.y == pt.y;
+    }, 5000);
+}
 bool MouseDown(int button) { return Xdotool("mousedown " + std::to_string(button)); }
 bool MouseUp(int button) { return Xdotool("mouseup " + std::to_string(button)); }

@@ -12,6 +12,19 @@ namespace {
 
 int Stride(int width) { return (width * 3 + 3) & ~3; }
 
+// A bottom-up 24-bit picture, as GetDIBits fills and a BMP file holds.
+BITMAPINFOHEADER Header(int width, int height)
+{
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    return info;
+}
+
 }  // namespace
 
 // Under Wine a process's screen context shows only its own windows, so the
@@ -92,13 +105,7 @@ ScreenImage ScreenImage::Capture(const RECT& asked)
         SelectedObject select(mem.get(), bitmap.get());
         BitBlt(mem.get(), 0, 0, w, h, display.get(), rect.left, rect.top, SRCCOPY);
     }
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = Header(w, h);
     image.m_bgr.resize(static_cast<size_t>(Stride(w)) * h);
     if (GetDIBits(mem.get(), bitmap.get(), 0, static_cast<UINT>(h), image.m_bgr.data(),
                   reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == h) {
@@ -128,13 +135,7 @@ bool ScreenImage::Save(const char* name) const
     const char* dir = std::getenv("ZENTIK_SCREENSHOT_DIR");
     if (!dir || !*dir || m_width == 0)
         return false;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = m_width;
-    info.biHeight = m_height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = Header(m_width, m_height);
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;  // "BM"
     file.bfOffBits = sizeof(file) + sizeof(info);
