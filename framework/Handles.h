@@ -74,10 +74,4 @@ struct MenuTraits {
 };
 using UniqueMenu = UniqueHandle<MenuTraits>;
 
-struct GlobalTraits {
-    using Handle = HGLOBAL;
-    static void Close(HGLOBAL h) { GlobalFree(h); }
-};
-using UniqueGlobal = UniqueHandle<GlobalTraits>;
-
 #endif
