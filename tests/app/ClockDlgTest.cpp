@@ -26,9 +26,7 @@ TEST_F(ClockWindow, ShowsTheStoredPlaceAndATextShape)
         GetWindowRect(clock, &r);
         EXPECT_EQ(r.left, 40);
         EXPECT_EQ(r.top, 60);
-        Region region(clock);
-        RECT box;
-        ASSERT_NE(GetRgnBox(region.h, &box), NULLREGION);
+        EXPECT_GT(WindowRegion(clock).Area(), 0);
         EXPECT_TRUE(IsWindowVisible(clock));
         EXPECT_TRUE(GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
     });
@@ -38,12 +36,12 @@ TEST_F(ClockWindow, WithSecondsTheRegionFollowsEachSecond)
 {
     SetNow(10, 20, 5);
     Run([](CClockDlg&, HWND clock) {
-        const Region first(clock);
+        const WindowRegion first(clock);
         WaitTicks(3);
-        EXPECT_TRUE(Region(clock) == first) << "rebuilt within the same second";
+        EXPECT_TRUE(WindowRegion(clock) == first) << "rebuilt within the same second";
         SetNow(10, 20, 6);
         WaitTicks(3);
-        EXPECT_FALSE(Region(clock) == first) << "not rebuilt for the new second";
+        EXPECT_FALSE(WindowRegion(clock) == first) << "not rebuilt for the new second";
     });
 }
 
@@ -52,16 +50,16 @@ TEST_F(ClockWindow, WithoutSecondsAnHourChangeWaitsForTheMinute)
     std::strcpy(m_stored.Format.DispFormat, "HH:mm");
     SetNow(10, 20, 5);
     Run([](CClockDlg&, HWND clock) {
-        const Region first(clock);
+        const WindowRegion first(clock);
         SetNow(10, 20, 6);
         WaitTicks(3);
-        EXPECT_TRUE(Region(clock) == first) << "rebuilt for a second not shown";
+        EXPECT_TRUE(WindowRegion(clock) == first) << "rebuilt for a second not shown";
         SetNow(11, 20, 6);
         WaitTicks(3);
-        EXPECT_TRUE(Region(clock) == first) << "rebuilt although the minute did not change";
+        EXPECT_TRUE(WindowRegion(clock) == first) << "rebuilt although the minute did not change";
         SetNow(11, 21, 0);
         WaitTicks(3);
-        EXPECT_FALSE(Region(clock) == first) << "not rebuilt at the new minute";
+        EXPECT_FALSE(WindowRegion(clock) == first) << "not rebuilt at the new minute";
     });
 }
 

@@ -14,31 +14,12 @@
 #include "support/ClockProcess.h"
 #include "support/DialogDriver.h"
 #include "support/Screenshot.h"
+#include "support/WindowRegion.h"
 
 namespace {
 
 const COLORREF kOrange = 0x0000A0FF;
 const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\Zentik.exe";
-
-struct Region {
-    UniqueRegion h{CreateRectRgn(0, 0, 0, 0)};
-    explicit Region(HWND hwnd) { GetWindowRgn(hwnd, h.get()); }
-    bool operator==(const Region& o) const { return EqualRgn(h.get(), o.h.get()) != FALSE; }
-
-    long long Area() const
-    {
-        const DWORD size = GetRegionData(h.get(), 0, nullptr);
-        std::vector<BYTE> data(size);
-        if (!size || !GetRegionData(h.get(), size, reinterpret_cast<RGNDATA*>(data.data())))
-            return 0;
-        const RGNDATA* rd = reinterpret_cast<const RGNDATA*>(data.data());
-        const RECT* rects = reinterpret_cast<const RECT*>(rd->Buffer);
-        long long area = 0;
-        for (DWORD i = 0; i < rd->rdh.nCount; ++i)
-            area += static_cast<long long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
-        return area;
-    }
-};
 
 class ClockExe : public ::testing::Test {
 protected:
@@ -91,7 +72,7 @@ TEST_F(ClockExe, ShowsOnlyTheGlyphsAtTheStoredPlace)
     GetWindowRect(hwnd, &r);
     EXPECT_EQ(r.left, 60);
     EXPECT_EQ(r.top, 200);
-    const Region region(hwnd);
+    const WindowRegion region(hwnd);
     const long long box = static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
     EXPECT_GT(region.Area(), 0);
     EXPECT_LT(region.Area() * 4, box) << "the region is no text outline";
@@ -126,8 +107,8 @@ TEST_F(ClockExe, DefaultFormatReshapesEverySecond)
     ClockProcess clock;
     HWND hwnd = clock.WaitForWindow("Zentik");
     ASSERT_NE(hwnd, nullptr);
-    const Region first(hwnd);
-    EXPECT_TRUE(WaitUntil([&] { return !(Region(hwnd) == first); }, 2500)) << "no new shape within two seconds";
+    const WindowRegion first(hwnd);
+    EXPECT_TRUE(WaitUntil([&] { return !(WindowRegion(hwnd) == first); }, 2500)) << "no new shape within two seconds";
 }
 
 TEST_F(ClockExe, MinuteFormatKeepsItsShapeWithinTheMinute)
@@ -140,9 +121,9 @@ TEST_F(ClockExe, MinuteFormatKeepsItsShapeWithinTheMinute)
     for (int attempt = 0; attempt < 2; ++attempt) {
         SYSTEMTIME start, end;
         GetLocalTime(&start);
-        const Region first(hwnd);
+        const WindowRegion first(hwnd);
         Sleep(2200);
-        const bool same = Region(hwnd) == first;
+        const bool same = WindowRegion(hwnd) == first;
         GetLocalTime(&end);
         if (start.wMinute != end.wMinute)
             continue;  // the minute turned meanwhile: look again
@@ -184,7 +165,7 @@ TEST_F(ClockExe, LaterSystemsRun)
         ClockProcess clock;
         HWND hwnd = clock.WaitForWindow("Zentik");
         ASSERT_NE(hwnd, nullptr) << version;
-        EXPECT_NE(Region(hwnd).Area(), 0) << version << ": no clock but a message";
+        EXPECT_NE(WindowRegion(hwnd).Area(), 0) << version << ": no clock but a message";
     }
 }
 

@@ -15,6 +15,8 @@
 #include "settings/ClockSettings.h"
 #include "settings/Registry.h"
 #include "support/DialogDriver.h"
+#include "support/TestTime.h"
+#include "support/WindowRegion.h"
 
 
 inline std::mutex g_timeLock;
@@ -29,22 +31,8 @@ inline void SimulatedTime(SYSTEMTIME* now)
 inline void SetNow(WORD hour, WORD minute, WORD second)
 {
     std::lock_guard<std::mutex> lock(g_timeLock);
-    g_now = SYSTEMTIME();
-    g_now.wYear = 2026;
-    g_now.wMonth = 12;
-    g_now.wDay = 6;
-    g_now.wHour = hour;
-    g_now.wMinute = minute;
-    g_now.wSecond = second;
+    g_now = MakeTime(2026, 12, 6, 0, hour, minute, second);
 }
-
-// The window's current region, as a copy the test owns.
-struct Region {
-    HRGN h;
-    explicit Region(HWND hwnd) : h(CreateRectRgn(0, 0, 0, 0)) { GetWindowRgn(hwnd, h); }
-    ~Region() { DeleteObject(h); }
-    bool operator==(const Region& o) const { return EqualRgn(h, o.h) != FALSE; }
-};
 
 inline void WaitTicks(int ticks) { Sleep(ticks * 100 + 50); }
 

@@ -47,19 +47,13 @@ LONG StoredNumber(const char* name)
 // region, among those right of `minX` on the screen.
 POINT GlyphPoint(HWND clock, LONG minX = LONG_MIN)
 {
-    Region region(clock);
-    const DWORD size = GetRegionData(region.h, 0, nullptr);
-    std::vector<BYTE> data(size);
-    GetRegionData(region.h, size, reinterpret_cast<RGNDATA*>(data.data()));
-    const RGNDATA* rd = reinterpret_cast<const RGNDATA*>(data.data());
-    const RECT* rects = reinterpret_cast<const RECT*>(rd->Buffer);
     RECT w;
     GetWindowRect(clock, &w);
     RECT best = {0, 0, 0, 0};
-    for (DWORD i = 0; i < rd->rdh.nCount; ++i)
-        if (w.left + rects[i].left >= minX && (rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top) >
-                                                  (best.right - best.left) * (best.bottom - best.top))
-            best = rects[i];
+    for (const RECT& r : WindowRegion(clock).Rects())
+        if (w.left + r.left >= minX &&
+            (r.right - r.left) * (r.bottom - r.top) > (best.right - best.left) * (best.bottom - best.top))
+            best = r;
     return {w.left + (best.left + best.right) / 2, w.top + (best.top + best.bottom) / 2};
 }
 
@@ -193,7 +187,7 @@ TEST_F(ClockUse, ColourOnlyStillResizesRebuildsAndSaves)
     Run([](CClockDlg&, HWND clock) {
         RECT before;
         GetWindowRect(clock, &before);
-        const Region shape(clock);
+        const WindowRegion shape(clock);
         std::strcpy(g_settings.Format.DispFormat, "HH:mm");
         g_settings.ForeColor = 0x00FF0000;
         g_settings.ChangeFlags = CHANGED_COLOR;
@@ -202,7 +196,7 @@ TEST_F(ClockUse, ColourOnlyStillResizesRebuildsAndSaves)
         RECT after;
         GetWindowRect(clock, &after);
         EXPECT_LT(after.right - after.left, before.right - before.left) << "not resized";
-        EXPECT_FALSE(Region(clock) == shape) << "not rebuilt";
+        EXPECT_FALSE(WindowRegion(clock) == shape) << "not rebuilt";
         EXPECT_EQ(StoredNumber("ForeColor"), 0x00FF0000);
     });
 }

@@ -1,20 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "app/ClockTick.h"
+#include "support/TestTime.h"
 
 namespace {
 
-SYSTEMTIME At(WORD hour, WORD minute, WORD second)
-{
-    SYSTEMTIME t = {};
-    t.wYear = 2026;
-    t.wMonth = 12;
-    t.wDay = 6;
-    t.wHour = hour;
-    t.wMinute = minute;
-    t.wSecond = second;
-    return t;
-}
+SYSTEMTIME At(WORD hour, WORD minute, WORD second) { return MakeTime(2026, 12, 6, 0, hour, minute, second); }
 
 TEST(ClockSizeFor, LeavesRoomAroundTheText)
 {

@@ -5,20 +5,15 @@
 
 #include "format/DisplayFormat.h"
 #include "support/CodePageFixture.h"
+#include "support/TestTime.h"
 
 namespace {
 
+// Year, month, day, day of week, hour, minute, second.
 SYSTEMTIME Time(WORD year, WORD month, WORD day, WORD dayOfWeek, WORD hour, WORD minute, WORD second)
 {
-    SYSTEMTIME t = {};
-    t.wYear = year;
-    t.wMonth = month;
-    t.wDay = day;
-    t.wDayOfWeek = dayOfWeek;
-    t.wHour = hour;
-    t.wMinute = minute;
-    t.wSecond = second;
-    t.wMilliseconds = 999;
+    SYSTEMTIME t = MakeTime(year, month, day, dayOfWeek, hour, minute, second);
+    t.wMilliseconds = 999;  // never read
     return t;
 }
 
