@@ -2,6 +2,8 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
+#include "options/OptChime.h"
+#include "options/OptForm.h"
 #include "options/OptGen.h"
 #include "settings/ClockSettings.h"
 
@@ -15,13 +17,18 @@ INT_PTR ShowOptions(HWND clock)
 {
     CPropertySheet sheet(kSheetCaption, nullptr, 0);
     COptGen display;
+    COptForm format;
+    COptChime chimes;
 
     // The clock window shares its class, and so its cursor, with the sheet.
     SetClassCursor(clock, IDC_ARROW);
 
     sheet.m_psh.dwFlags &= ~PSH_HASHELP;
-    display.m_psp.dwFlags &= ~PSP_HASHELP;
-    sheet.AddPage(&display);
+    CPropertyPage* const pages[] = {&display, &format, &chimes};
+    for (CPropertyPage* page : pages) {
+        page->m_psp.dwFlags &= ~PSP_HASHELP;
+        sheet.AddPage(page);
+    }
 
     g_settings.ChangeFlags = 0;
     const INT_PTR result = sheet.DoModal();
