@@ -6,6 +6,7 @@ namespace CodePage {
 
 bool IsLeadByte(BYTE b) { return IsDBCSLeadByte(b) != FALSE; }
 const char* Next(const char* p) { return CharNextA(p); }
+const char* Prev(const char* start, const char* p) { return CharPrevA(start, p); }
 
 #else
 
@@ -30,6 +31,21 @@ const char* Next(const char* p)
     if (IsLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0')
         return p + 2;
     return p + 1;
+}
+
+// Walks forward from start, as the system does: a byte's role depends on
+// what precedes it, so the string cannot be read backwards.
+const char* Prev(const char* start, const char* p)
+{
+    if (p <= start)
+        return start;
+    const char* q = start;
+    for (;;) {
+        const char* n = Next(q);
+        if (n >= p || n == q)
+            return q;
+        q = n;
+    }
 }
 
 #endif

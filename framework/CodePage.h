@@ -14,6 +14,9 @@ bool IsLeadByte(BYTE b);
 // lead byte with the terminator.
 const char* Next(const char* p);
 
+// The character before p, not going before start.
+const char* Prev(const char* start, const char* p);
+
 #ifndef _WIN32
 // The host's stand-in for the system code page: 1252 (the default) or 932.
 void SetActive(UINT codePage);

@@ -74,4 +74,10 @@ struct MenuTraits {
 };
 using UniqueMenu = UniqueHandle<MenuTraits>;
 
+struct GlobalTraits {
+    using Handle = HGLOBAL;
+    static void Close(HGLOBAL h) { GlobalFree(h); }
+};
+using UniqueGlobal = UniqueHandle<GlobalTraits>;
+
 #endif

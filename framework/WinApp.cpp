@@ -3,6 +3,7 @@
 #include <process.h>
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -86,7 +87,9 @@ void SetClassCursor(HWND hwnd, LPCSTR id)
 
 bool BeginWorkerThread(unsigned (*proc)(void*), void* param)
 {
-    ThreadStart* start = new ThreadStart{proc, param};
+    ThreadStart* start = new (std::nothrow) ThreadStart{proc, param};
+    if (!start)
+        return false;
     const uintptr_t thread = _beginthreadex(nullptr, 0, &ThreadEntry, start, 0, nullptr);
     if (thread == 0) {
         delete start;
