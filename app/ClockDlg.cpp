@@ -4,6 +4,8 @@
 #include "app/ClockTick.h"
 #include "app/ClockTime.h"
 #include "app/TextRegion.h"
+#include "chime/ChimeRequest.h"
+#include "chime/ChimeSchedule.h"
 #include "format/DisplayFormat.h"
 #include "framework/DataExchange.h"
 #include "framework/GdiScope.h"
@@ -161,7 +163,19 @@ BOOL CClockDlg::UpdateClockRegion()
     return TRUE;
 }
 
-void CClockDlg::CheckChime(const SYSTEMTIME&) {}
+void CClockDlg::CheckChime(const SYSTEMTIME& now)
+{
+    if (now.wMinute != m_nNextChimeMinute)
+        return;
+    // The settings of this moment: a change applied before counts now.
+    const bool fullHour = m_nNextChimeMinute == 0;
+    const LONG repeatCount = fullHour ? HourRepeatCount(g_settings.ChimeHour, now.wHour) : g_settings.ChimeHalf;
+    const char* path = fullHour ? g_settings.ChimeHourSound : g_settings.ChimeHalfSound;
+    // The schedule moves on even when the worker cannot start: retrying on
+    // every tick of the minute would not help a machine out of memory.
+    m_nNextChimeMinute = 30 - m_nNextChimeMinute;
+    StartChime(repeatCount, path);
+}
 
 INT_PTR CClockDlg::ShowOptions() { return ::ShowOptions(m_hWnd); }
 
