@@ -23,17 +23,19 @@ void CPropertySheet::AddPage(CPropertyPage* page)
 
 INT_PTR CPropertySheet::DoModal()
 {
-    std::vector<PROPSHEETPAGEA> pages;
-    for (CPropertyPage* page : m_pages)
-        pages.push_back(page->m_psp);
+    // The system steps through the records by their dwSize, the oldest
+    // layout, which is shorter than the structure we compile with.
+    std::vector<BYTE> pages(m_pages.size() * PROPSHEETPAGEA_V1_SIZE);
+    for (size_t i = 0; i < m_pages.size(); ++i)
+        std::memcpy(&pages[i * PROPSHEETPAGEA_V1_SIZE], &m_pages[i]->m_psp, PROPSHEETPAGEA_V1_SIZE);
 
     PROPSHEETHEADERA psh = m_psh;
     psh.dwFlags |= PSH_PROPSHEETPAGE;
     if (!psh.hwndParent)
         psh.hwndParent = MainWindow();
     psh.hInstance = GetModuleHandleA(nullptr);
-    psh.nPages = static_cast<UINT>(pages.size());
-    psh.ppsp = pages.data();
+    psh.nPages = static_cast<UINT>(m_pages.size());
+    psh.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(pages.data());
 
     m_bCancelled = false;
     // The system reports only whether anything was applied; which button
