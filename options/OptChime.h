@@ -1,9 +1,46 @@
-// The "Chimes" page: the hour and half-hour chimes and their wave files.
+// The "Chimes" page: whether the clock chimes on the hour (and strikes it)
+// and on the half hour, and the wave file of each, picked with the open
+// dialog and tried with "Test".
 #pragma once
+
+#include <string>
 
 #include "framework/PropertyPage.h"
 
 class COptChime : public CPropertyPage {
 public:
     COptChime();
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    const MessageMap* GetMessageMap() const override;
+
+    void OnHourChime();
+    void OnHalfChime();
+    void OnHourRef();
+    void OnHourTest();
+    void OnHalfRef();
+    void OnHalfTest();
+    void OnEachHour();
+
+private:
+    // Runs the open dialog from the stored path `stored`; a chosen file
+    // becomes the page's path `working`, shown in `shown`.
+    void ChooseWave(const char* stored, std::string& working, const CWnd& shown);
+
+    CWnd m_btnHalfChime;
+    CWnd m_btnHourChime;
+    CWnd m_btnHourTest;
+    CWnd m_btnHalfTest;
+    CWnd m_btnHalfRef;
+    CWnd m_stcHalfSound;
+    CWnd m_btnHourRef;
+    CWnd m_stcHourSound;
+    CWnd m_btnOncePerHour;
+    BOOL m_bOncePerHour = 0;
+    BOOL m_bHourChime = 0;
+    std::string m_strHourSound;
+    std::string m_strHalfSound;
+    BOOL m_bHalfChime = 0;
 };

@@ -36,9 +36,9 @@ BOOL CALLBACK CollectDialogs(HWND hwnd, LPARAM lp)
 
 std::string WindowText(HWND hwnd)
 {
-    char text[256] = {};
-    GetWindowTextA(hwnd, text, sizeof(text));
-    return text;
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1);
+    GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+    return text.data();
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
