@@ -1,5 +1,215 @@
 #include "options/OptForm.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "framework/CodePage.h"
+#include "framework/DataExchange.h"
+#include "options/ShowOptions.h"
 #include "res/resource.h"
+#include "settings/ClockSettings.h"
+
+namespace {
+
+const char kTest1Caption[] = "Zentik Test1";
+const char kTest2Caption[] = "Zentik Test2";
+
+const int kDayIds[7] = {IDC_DAY1, IDC_DAY2, IDC_DAY3, IDC_DAY4, IDC_DAY5, IDC_DAY6, IDC_DAY7};
+const int kMonthIds[12] = {IDC_MONTH1, IDC_MONTH2, IDC_MONTH3, IDC_MONTH4,  IDC_MONTH5,  IDC_MONTH6,
+                           IDC_MONTH7, IDC_MONTH8, IDC_MONTH9, IDC_MONTH10, IDC_MONTH11, IDC_MONTH12};
+const int kMarkerIds[2] = {IDC_AM, IDC_PM};
+
+// Copies a page text into a fixed field of the record. The edits keep to the
+// field's size, but a member can still be longer (a refused exchange has
+// already stored its text), so the copy stops at the last whole character
+// that leaves room for the terminator, and zeroes the rest of the field.
+template <size_t N>
+void CopyToField(char (&field)[N], const std::string& text)
+{
+    const char* const begin = text.c_str();
+    const char* end = begin;
+    while (*end != '\0') {
+        const char* next = CodePage::Next(end);
+        if (static_cast<size_t>(next - begin) > N - 1)
+            break;
+        end = next;
+    }
+    const size_t len = static_cast<size_t>(end - begin);
+    std::memcpy(field, begin, len);
+    std::memset(field + len, 0, N - len);
+}
+
+// The text of a fixed field, which need not hold its terminator.
+template <size_t N>
+std::string FieldText(const char (&field)[N])
+{
+    return std::string(field, std::find(field, field + N, '\0'));
+}
+
+}  // namespace
 
 COptForm::COptForm() : CPropertyPage(IDD_OPT_FORM) {}
+
+void COptForm::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Check(pDX, IDC_CONV0TO12, m_bConv0to12);
+    DDX_Text(pDX, IDC_DISP_FORMAT, m_strDispFormat);
+    DDV_MaxChars(pDX, m_strDispFormat, FORMAT_SIZE - 1);
+    for (int i = 0; i < 7; ++i) {
+        DDX_Text(pDX, kDayIds[i], m_strDayOfWeek[i]);
+        DDV_MaxChars(pDX, m_strDayOfWeek[i], NAME_SIZE - 1);
+    }
+    for (int i = 0; i < 12; ++i) {
+        DDX_Text(pDX, kMonthIds[i], m_strMonthName[i]);
+        DDV_MaxChars(pDX, m_strMonthName[i], NAME_SIZE - 1);
+    }
+    for (int i = 0; i < 2; ++i) {
+        DDX_Text(pDX, kMarkerIds[i], m_strHourMarker[i]);
+        DDV_MaxChars(pDX, m_strHourMarker[i], NAME_SIZE - 1);
+    }
+}
+
+BOOL COptForm::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();  // sets the edit limits
+
+    const DisplayFormat& stored = g_settings.Format;
+    m_strDispFormat = FieldText(stored.DispFormat);
+    for (int i = 0; i < 12; ++i)
+        m_strMonthName[i] = FieldText(stored.MonthName[i]);
+    for (int i = 0; i < 7; ++i)
+        m_strDayOfWeek[i] = FieldText(stored.DayOfWeek[i]);
+    for (int i = 0; i < 2; ++i)
+        m_strHourMarker[i] = FieldText(stored.HourMarker[i]);
+    m_bConv0to12 = stored.Conv0to12;
+    // Filling the edits raises EN_CHANGE, so Apply is offered at once.
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+const MessageMap* COptForm::GetMessageMap() const
+{
+    static const MessageMapEntry entries[] = {
+        OnCommand<COptForm, &COptForm::OnDefaultMarker>(IDC_DEFAULT_MARKER),
+        OnCommand<COptForm, &COptForm::OnDefaultMonth>(IDC_DEFAULT_MONTH),
+        OnCommand<COptForm, &COptForm::OnDefaultDay>(IDC_DEFAULT_DAY),
+        OnCommand<COptForm, &COptForm::OnTest1>(IDC_TEST1),
+        OnCommand<COptForm, &COptForm::OnTest2>(IDC_TEST2),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_CONV0TO12),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_DISP_FORMAT, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_DAY1, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_DAY2, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_DAY3, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_DAY4, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_DAY5, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_DAY6, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_DAY7, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH1, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH2, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH3, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH4, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH5, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH6, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH7, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH8, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH9, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH10, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH11, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_MONTH12, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_AM, EN_CHANGE),
+        OnCommand<COptForm, &COptForm::OnChange>(IDC_PM, EN_CHANGE),
+    };
+    static const MessageMap map = MakeMessageMap(CPropertyPage::GetMessageMap(), entries);
+    return &map;
+}
+
+LONG COptForm::FormatFromPage(char* out, DisplayFormat* tmp, UINT size, const SYSTEMTIME& time) const
+{
+    CopyToField(tmp->DispFormat, m_strDispFormat);
+    for (int i = 0; i < 12; ++i)
+        CopyToField(tmp->MonthName[i], m_strMonthName[i]);
+    for (int i = 0; i < 7; ++i)
+        CopyToField(tmp->DayOfWeek[i], m_strDayOfWeek[i]);
+    for (int i = 0; i < 2; ++i)
+        CopyToField(tmp->HourMarker[i], m_strHourMarker[i]);
+    tmp->Conv0to12 = m_bConv0to12;
+    return FormatClockText(out, tmp, size, &time);
+}
+
+void COptForm::OnOK()
+{
+    // The sheet validated the page when it was left or before applying.
+    UpdateData(TRUE);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    DisplayFormat edited = {};
+    char text[CLOCK_TEXT_SIZE];
+    // A format that shows nothing now would leave no clock to click on:
+    // keep the stored one, but take the rest of the page.
+    if (FormatFromPage(text, &edited, sizeof(text), now) == 0)
+        std::memcpy(edited.DispFormat, g_settings.Format.DispFormat, sizeof(edited.DispFormat));
+    g_settings.Format = edited;
+    g_settings.ChangeFlags |= CHANGED_GENERAL;
+    PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);
+    CPropertyPage::OnOK();
+}
+
+void COptForm::OnChange() { SetModified(TRUE); }
+
+// Each "Default" button first saves the page, so unapplied edits elsewhere
+// on it survive the reload.
+void COptForm::OnDefaultMonth()
+{
+    UpdateData(TRUE);
+    for (int i = 0; i < 12; ++i)
+        m_strMonthName[i] = FieldText(DefaultDisplayFormat().MonthName[i]);
+    UpdateData(FALSE);
+}
+
+void COptForm::OnDefaultDay()
+{
+    UpdateData(TRUE);
+    for (int i = 0; i < 7; ++i)
+        m_strDayOfWeek[i] = FieldText(DefaultDisplayFormat().DayOfWeek[i]);
+    UpdateData(FALSE);
+}
+
+void COptForm::OnDefaultMarker()
+{
+    UpdateData(TRUE);
+    for (int i = 0; i < 2; ++i)
+        m_strHourMarker[i] = FieldText(DefaultDisplayFormat().HourMarker[i]);
+    UpdateData(FALSE);
+}
+
+void COptForm::OnTest1()
+{
+    UpdateData(TRUE);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    ShowTest(now, kTest1Caption);
+}
+
+void COptForm::OnTest2()
+{
+    UpdateData(TRUE);
+    // 2 January of this year at 00:01:02, taken as a Sunday: single digits
+    // everywhere, hour 0 for the twelve-hour box, the first names and marker.
+    SYSTEMTIME sample;
+    GetLocalTime(&sample);
+    sample.wMonth = 1;
+    sample.wDay = 2;
+    sample.wDayOfWeek = 0;
+    sample.wHour = 0;
+    sample.wMinute = 1;
+    sample.wSecond = 2;
+    ShowTest(sample, kTest2Caption);
+}
+
+void COptForm::ShowTest(const SYSTEMTIME& time, const char* caption)
+{
+    DisplayFormat tmp = {};
+    char text[CLOCK_TEXT_SIZE];
+    FormatFromPage(text, &tmp, sizeof(text), time);
+    MessageBoxA(m_hWnd, text, caption, MB_OK);
+}
