@@ -16,6 +16,20 @@ CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
     m_psp.lParam = reinterpret_cast<LPARAM>(this);
 }
 
+void CPropertyPage::UseFont(const DialogFont& font)
+{
+    HRSRC res = FindResourceA(m_psp.hInstance, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
+    HGLOBAL loaded = res ? LoadResource(m_psp.hInstance, res) : nullptr;
+    const BYTE* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    if (!data)
+        return;
+    m_template = TemplateWithFont(data, SizeofResource(m_psp.hInstance, res), font);
+    if (m_template.empty())
+        return;  // as it stands
+    m_psp.dwFlags |= PSP_DLGINDIRECT;
+    m_psp.pResource = reinterpret_cast<LPCDLGTEMPLATE>(m_template.data());
+}
+
 void CPropertyPage::SetModified(BOOL changed)
 {
     if (m_hWnd)

@@ -4,7 +4,10 @@
 // leave when a validation fails.
 #pragma once
 
+#include <vector>
+
 #include "framework/Dialog.h"
+#include "framework/PageFont.h"
 #include <prsht.h>
 
 class CPropertySheet;
@@ -31,7 +34,11 @@ protected:
 
 private:
     friend class CPropertySheet;
+    // Builds the page from a copy of its template in the sheet's font.
+    void UseFont(const DialogFont& font);
+
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     CPropertySheet* m_pSheet = nullptr;
+    std::vector<BYTE> m_template;  // the copy given to the system, if any
 };

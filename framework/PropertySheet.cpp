@@ -23,6 +23,11 @@ void CPropertySheet::AddPage(CPropertyPage* page)
 
 INT_PTR CPropertySheet::DoModal()
 {
+    DialogFont font;
+    if (SheetFont(&font))
+        for (CPropertyPage* page : m_pages)
+            page->UseFont(font);
+
     // The system steps through the records by their dwSize, the oldest
     // layout, which is shorter than the structure we compile with.
     std::vector<BYTE> pages(m_pages.size() * PROPSHEETPAGEA_V1_SIZE);

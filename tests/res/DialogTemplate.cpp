@@ -169,3 +169,16 @@ std::ostream& operator<<(std::ostream& os, const NameOrOrdinal& n)
         return os << "#" << n.ordinal;
     return os << '"' << Escape(n.name) << '"';
 }
+
+HMODULE BuiltExe()
+{
+    static HMODULE module = [] {
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH - 1);
+        std::wstring exe(path);
+        exe.erase(exe.find_last_of(L"\\/") + 1);
+        exe += L"Zentik.exe";
+        return LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    }();
+    return module;
+}

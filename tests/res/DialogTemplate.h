@@ -65,6 +65,9 @@ bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate& out);
 // Finds dialog resource id in module (an exe loaded as data works too) and parses it.
 bool LoadDialogTemplate(HMODULE module, WORD id, DialogTemplate& out);
 
+// The built Zentik.exe, beside the test program, read as data.
+HMODULE BuiltExe();
+
 // Raw bytes of a resource, empty when it is missing.
 std::vector<BYTE> LoadResourceBytes(HMODULE module, LPCWSTR type, WORD id);
 

@@ -17,19 +17,7 @@
 
 namespace {
 
-// The built Zentik.exe, beside this test program, read as data.
-HMODULE Module()
-{
-    static HMODULE module = [] {
-        wchar_t path[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, path, MAX_PATH - 1);
-        std::wstring exe(path);
-        exe.erase(exe.find_last_of(L"\\/") + 1);
-        exe += L"Zentik.exe";
-        return LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    }();
-    return module;
-}
+HMODULE Module() { return BuiltExe(); }
 
 // "ＭＳ Ｐゴシック", spelled out so the check does not depend on how this file is encoded.
 const wchar_t kDialogFace[] = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
