@@ -53,7 +53,7 @@ for bmp in "$ZENTIK_SCREENSHOT_DIR"/*.bmp; do
 done
 
 # Short fuzzing runs from the kept seeds; new finds go to a scratch folder.
-for target in formatter settings; do
+for target in formatter settings pathsplit; do
   scratch=$(mktemp -d)
   build/host/bin/fuzz_$target -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
     "$scratch" fuzz/corpus/$target >"$scratch.log" 2>&1 || { tail -n 40 "$scratch.log"; exit 1; }
