@@ -158,29 +158,20 @@ void COptForm::OnChange() { SetModified(TRUE); }
 
 // Each "Default" button first saves the page, so unapplied edits elsewhere
 // on it survive the reload.
-void COptForm::OnDefaultMonth()
+template <size_t N>
+void COptForm::ResetNames(std::string (&names)[N], const char (&defaults)[N][NAME_SIZE])
 {
     UpdateData(TRUE);
-    for (int i = 0; i < 12; ++i)
-        m_strMonthName[i] = FieldText(DefaultDisplayFormat().MonthName[i]);
+    for (size_t i = 0; i < N; ++i)
+        names[i] = FieldText(defaults[i]);
     UpdateData(FALSE);
 }
 
-void COptForm::OnDefaultDay()
-{
-    UpdateData(TRUE);
-    for (int i = 0; i < 7; ++i)
-        m_strDayOfWeek[i] = FieldText(DefaultDisplayFormat().DayOfWeek[i]);
-    UpdateData(FALSE);
-}
+void COptForm::OnDefaultMonth() { ResetNames(m_strMonthName, DefaultDisplayFormat().MonthName); }
 
-void COptForm::OnDefaultMarker()
-{
-    UpdateData(TRUE);
-    for (int i = 0; i < 2; ++i)
-        m_strHourMarker[i] = FieldText(DefaultDisplayFormat().HourMarker[i]);
-    UpdateData(FALSE);
-}
+void COptForm::OnDefaultDay() { ResetNames(m_strDayOfWeek, DefaultDisplayFormat().DayOfWeek); }
+
+void COptForm::OnDefaultMarker() { ResetNames(m_strHourMarker, DefaultDisplayFormat().HourMarker); }
 
 void COptForm::OnTest1()
 {

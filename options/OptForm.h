@@ -28,6 +28,9 @@ public:
     void OnChange();
 
 private:
+    // Puts the standard names (or markers) back into the edits.
+    template <size_t N>
+    void ResetNames(std::string (&names)[N], const char (&defaults)[N][NAME_SIZE]);
     // Shows the page's text for `time` in a message box owned by the page.
     void ShowTest(const SYSTEMTIME& time, const char* caption);
 

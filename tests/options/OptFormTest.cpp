@@ -79,7 +79,7 @@ TEST_F(FormatPage, ShowsTheStoredRecordAndOffersApply)
         EXPECT_EQ(SendDlgItemMessageA(page, IDC_CONV0TO12, BM_GETCHECK, 0, 0), BST_CHECKED);
         EXPECT_TRUE(WaitUntil([sheet] { return IsWindowEnabled(GetDlgItem(sheet, kApplyButton)) != FALSE; }, 5000))
             << "opening the tab did not enable Apply";
-        if (getenv("ZENTIK_SCREENSHOT_DIR")) {
+        if (getenv("ZENTIK_SCREENSHOT_DIR") && GetACP() == 1252) {  // one picture, in English
             Sleep(300);  // let it paint
             EXPECT_TRUE(SaveScreenshot(sheet, "options-format"));
         }
