@@ -165,16 +165,11 @@ BOOL CClockDlg::UpdateClockRegion()
 
 void CClockDlg::CheckChime(const SYSTEMTIME& now)
 {
-    if (now.wMinute != m_nNextChimeMinute)
-        return;
-    // The settings of this moment: a change applied before counts now.
-    const bool fullHour = m_nNextChimeMinute == 0;
-    const LONG repeatCount = fullHour ? HourRepeatCount(g_settings.ChimeHour, now.wHour) : g_settings.ChimeHalf;
-    const char* path = fullHour ? g_settings.ChimeHourSound : g_settings.ChimeHalfSound;
     // The schedule moves on even when the worker cannot start: retrying on
     // every tick of the minute would not help a machine out of memory.
-    m_nNextChimeMinute = 30 - m_nNextChimeMinute;
-    StartChime(repeatCount, path);
+    ChimeEvent event;
+    if (TakeDueChime(&m_nNextChimeMinute, now, g_settings, &event))
+        StartChime(event.repeatCount, event.soundPath);
 }
 
 INT_PTR CClockDlg::ShowOptions() { return ::ShowOptions(m_hWnd); }
