@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include <cstring>
+#include <initializer_list>
 
 #include "chime/Sound.h"
 #include "framework/DataExchange.h"

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the test prefix for the current
-# locale (code page 1252, or 932 under ja_JP), making the prefix on first use.
+# locale (code page 1252, or 932 under ja_JP; ZENTIK_LOCALE, when set, is
+# the locale), making the prefix on first use.
 # ZENTIK_WINE_ROOT says where the prefixes live; the test script gives each
 # run a fresh one.
 set -euo pipefail
 
 root=${ZENTIK_WINE_ROOT:-/tmp/zentik-wine}
+if [ -n "${ZENTIK_LOCALE:-}" ]; then
+  export LANG=$ZENTIK_LOCALE LC_ALL=$ZENTIK_LOCALE
+fi
 case "${LC_ALL:-${LANG:-}}" in
   ja_JP*) prefix=$root/ja ;;
   *) prefix=$root/en ;;
