@@ -55,4 +55,17 @@ if ! wineserver -k0 2>/dev/null; then
   wine cmd /c exit 0 </dev/null >/dev/null 2>&1
 fi
 
-exec wine "$@"
+# Now and then, with other programs starting beside it, Wine fails to start
+# a program at all and hands it to its "start" program, which only reports
+# that. Such a start is tried once more; a program's own failures are not.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+set +e
+wine "$@" 2>&1 | tee "$log"
+rc=${PIPESTATUS[0]}
+if [ "$rc" -ne 0 ] && grep -q "Application could not be started" "$log"; then
+  echo "wine-run.sh: the program did not start; trying once more" >&2
+  wine "$@"
+  rc=$?
+fi
+exit "$rc"
