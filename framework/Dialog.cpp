@@ -1,8 +1,7 @@
 #include "framework/Dialog.h"
 
-#include <cstring>
-
 #include "framework/DataExchange.h"
+#include "framework/DialogTemplate.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -13,24 +12,6 @@ bool ReturnsDirectly(UINT msg)
 {
     return (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_COMPAREITEM ||
            msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON || msg == WM_INITDIALOG;
-}
-
-// Whether the template asks for a position of its own: DS_ABSALIGN, or a
-// position other than (0, 0).
-bool TemplateFixesPosition(UINT templateId)
-{
-    HINSTANCE module = FindResourceModule(MAKEINTRESOURCEA(templateId), RT_DIALOG);
-    HRSRC res = module ? FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG) : nullptr;
-    HGLOBAL data = res ? LoadResource(module, res) : nullptr;
-    const WORD* t = data ? static_cast<const WORD*>(LockResource(data)) : nullptr;
-    if (!t)
-        return true;
-    const bool extended = t[0] == 1 && t[1] == 0xFFFF;
-    DWORD style;
-    short pos[2];
-    std::memcpy(&style, extended ? t + 6 : t, sizeof(style));
-    std::memcpy(pos, extended ? t + 9 : t + 5, sizeof(pos));
-    return (style & DS_ABSALIGN) || pos[0] != 0 || pos[1] != 0;
 }
 
 // Centres `hwnd` over its owner (or the screen), kept inside the work area.
@@ -119,7 +100,8 @@ INT_PTR CDialog::HandleInitDialog()
     const BOOL focus = OnInitDialog();
     RECT after;
     if (IsWindow(m_hWnd) && GetWindowRect(m_hWnd, &after) && EqualRect(&before, &after) &&
-        !TemplateFixesPosition(m_nIDTemplate))
+        !TemplateFixesPosition(DialogResource(FindResourceModule(MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG),
+                                              MAKEINTRESOURCEA(m_nIDTemplate))))
         CenterOverOwner(m_hWnd);
     return focus;
 }

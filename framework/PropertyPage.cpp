@@ -18,12 +18,7 @@ CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
 
 void CPropertyPage::UseFont(const DialogFont& font)
 {
-    HRSRC res = FindResourceA(m_psp.hInstance, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
-    HGLOBAL loaded = res ? LoadResource(m_psp.hInstance, res) : nullptr;
-    const BYTE* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-    if (!data)
-        return;
-    m_template = TemplateWithFont(data, SizeofResource(m_psp.hInstance, res), font);
+    m_template = TemplateWithFont(DialogResource(m_psp.hInstance, m_psp.pszTemplate), font);
     if (m_template.empty())
         return;  // as it stands
     m_psp.dwFlags |= PSP_DLGINDIRECT;
@@ -47,9 +42,6 @@ bool CPropertyPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
     if (msg == WM_NOTIFY) {
         const NMHDR* nm = reinterpret_cast<const NMHDR*>(lp);
         switch (nm->code) {
-        case PSN_SETACTIVE:
-            *result = OnSetActive() ? 0 : -1;
-            return true;
         case PSN_KILLACTIVE:
             *result = OnKillActive() ? FALSE : TRUE;  // TRUE keeps the page on screen
             return true;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/Dialog.h"
-#include "framework/PageFont.h"
+#include "framework/DialogTemplate.h"
 #include <prsht.h>
 
 class CPropertySheet;
@@ -19,7 +19,6 @@ public:
     // Tells the sheet the page has unapplied changes (it enables Apply).
     void SetModified(BOOL changed = TRUE);
 
-    virtual BOOL OnSetActive() { return TRUE; }
     virtual BOOL OnKillActive() { return UpdateData(TRUE); }
     virtual BOOL OnApply();  // runs OnOK
     void OnOK() override {}

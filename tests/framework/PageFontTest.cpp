@@ -2,7 +2,7 @@
 // extended, keep everything but their font.
 #include <gtest/gtest.h>
 
-#include "framework/PageFont.h"
+#include "framework/DialogTemplate.h"
 #include "res/DialogTemplate.h"
 #include "res/resource.h"
 
@@ -30,7 +30,7 @@ TEST(PageFont, TemplatesKeepAllButTheirFont)
         SCOPED_TRACE(id);
         const std::vector<BYTE> original = LoadResourceBytes(BuiltExe(), MAKEINTRESOURCEW(5), id);
         ASSERT_FALSE(original.empty());
-        const std::vector<BYTE> rebuilt = TemplateWithFont(original.data(), original.size(), kShellFont);
+        const std::vector<BYTE> rebuilt = TemplateWithFont({original.data(), original.size()}, kShellFont);
         DialogTemplate before, after;
         ASSERT_TRUE(ParseDialogTemplate(original.data(), original.size(), before));
         ASSERT_TRUE(ParseDialogTemplate(rebuilt.data(), rebuilt.size(), after));
@@ -50,10 +50,10 @@ TEST(PageFont, ATruncatedOrFontlessTemplateIsLeftAlone)
     const std::vector<BYTE> page = LoadResourceBytes(BuiltExe(), MAKEINTRESOURCEW(5), IDD_OPT_CHIME);
     ASSERT_GT(page.size(), 40u);
     for (size_t cut : {size_t(0), size_t(3), size_t(20), size_t(40)})
-        EXPECT_TRUE(TemplateWithFont(page.data(), cut, kShellFont).empty()) << "cut at " << cut;
+        EXPECT_TRUE(TemplateWithFont({page.data(), cut}, kShellFont).empty()) << "cut at " << cut;
     std::vector<BYTE> fontless = page;
     fontless[12] &= ~DS_SETFONT;  // the extended template's style
-    EXPECT_TRUE(TemplateWithFont(fontless.data(), fontless.size(), kShellFont).empty());
+    EXPECT_TRUE(TemplateWithFont({fontless.data(), fontless.size()}, kShellFont).empty());
 }
 
 TEST(PageFont, TheSystemSheetHasAFont)
