@@ -8,6 +8,7 @@
 
 #include "chime/Sound.h"
 #include "framework/DataExchange.h"
+#include "framework/FixedField.h"
 #include "options/PathSplit.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
@@ -19,14 +20,6 @@ namespace {
 const int kMaxPathBytes = SOUND_PATH_SIZE - 1;
 
 const char kWaveFilter[] = "Wave file(*.wav)\0*.wav\0";
-
-// A path that does not fit its field leaves the field as it was rather
-// than being stored cut.
-void StorePath(char (&field)[SOUND_PATH_SIZE], const std::string& path)
-{
-    if (path.size() < sizeof(field))
-        std::memcpy(field, path.c_str(), path.size() + 1);
-}
 
 void EnableAll(std::initializer_list<const CWnd*> controls, BOOL enable)
 {
@@ -93,8 +86,8 @@ BOOL COptChime::OnInitDialog()
     if (m_bHourChime == 1)
         m_bOncePerHour = (g_settings.ChimeHour & 2) ? 1 : 0;
     m_bHalfChime = g_settings.ChimeHalf != 0 ? 1 : 0;
-    m_strHourSound = g_settings.ChimeHourSound;
-    m_strHalfSound = g_settings.ChimeHalfSound;
+    m_strHourSound = FieldText(g_settings.ChimeHourSound);
+    m_strHalfSound = FieldText(g_settings.ChimeHalfSound);
     UpdateData(FALSE);
     OnHourChime();
     OnHalfChime();
@@ -153,8 +146,9 @@ void COptChime::OnOK()
 {
     g_settings.ChimeHour = static_cast<LONG>(IsChecked(m_btnHourChime) + 2 * IsChecked(m_btnOncePerHour));
     g_settings.ChimeHalf = static_cast<LONG>(IsChecked(m_btnHalfChime));
-    StorePath(g_settings.ChimeHourSound, m_strHourSound);
-    StorePath(g_settings.ChimeHalfSound, m_strHalfSound);
+    // Both paths were validated to fit when the page was left or accepted.
+    CopyToField(g_settings.ChimeHourSound, m_strHourSound);
+    CopyToField(g_settings.ChimeHalfSound, m_strHalfSound);
     g_settings.ChangeFlags |= CHANGED_GENERAL;
     PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);
     CPropertyPage::OnOK();

@@ -1,10 +1,9 @@
 #include "options/OptForm.h"
 
-#include <algorithm>
 #include <cstring>
 
-#include "framework/CodePage.h"
 #include "framework/DataExchange.h"
+#include "framework/FixedField.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
@@ -18,33 +17,6 @@ const int kDayIds[7] = {IDC_DAY1, IDC_DAY2, IDC_DAY3, IDC_DAY4, IDC_DAY5, IDC_DA
 const int kMonthIds[12] = {IDC_MONTH1, IDC_MONTH2, IDC_MONTH3, IDC_MONTH4,  IDC_MONTH5,  IDC_MONTH6,
                            IDC_MONTH7, IDC_MONTH8, IDC_MONTH9, IDC_MONTH10, IDC_MONTH11, IDC_MONTH12};
 const int kMarkerIds[2] = {IDC_AM, IDC_PM};
-
-// Copies a page text into a fixed field of the record. The edits keep to the
-// field's size, but a member can still be longer (a refused exchange has
-// already stored its text), so the copy stops at the last whole character
-// that leaves room for the terminator, and zeroes the rest of the field.
-template <size_t N>
-void CopyToField(char (&field)[N], const std::string& text)
-{
-    const char* const begin = text.c_str();
-    const char* end = begin;
-    while (*end != '\0') {
-        const char* next = CodePage::Next(end);
-        if (static_cast<size_t>(next - begin) > N - 1)
-            break;
-        end = next;
-    }
-    const size_t len = static_cast<size_t>(end - begin);
-    std::memcpy(field, begin, len);
-    std::memset(field + len, 0, N - len);
-}
-
-// The text of a fixed field, which need not hold its terminator.
-template <size_t N>
-std::string FieldText(const char (&field)[N])
-{
-    return std::string(field, std::find(field, field + N, '\0'));
-}
 
 }  // namespace
 

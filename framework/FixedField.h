@@ -1,0 +1,37 @@
+// Copies between strings and the fixed-size text fields of the settings
+// block: every copy into a field is bounded here, and a field is never read
+// past its end.
+#pragma once
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "framework/CodePage.h"
+
+// Copies `text` into `field`, stopping at the last whole character (of the
+// active code page) that leaves room for the terminator, and zeroes the rest.
+// A page's text can be longer than its field: a refused exchange has already
+// stored it.
+template <size_t N>
+void CopyToField(char (&field)[N], const std::string& text)
+{
+    const char* const begin = text.c_str();
+    const char* end = begin;
+    while (*end != '\0') {
+        const char* next = CodePage::Next(end);
+        if (static_cast<size_t>(next - begin) > N - 1)
+            break;
+        end = next;
+    }
+    const size_t len = static_cast<size_t>(end - begin);
+    std::memcpy(field, begin, len);
+    std::memset(field + len, 0, N - len);
+}
+
+// The text of a field, which need not hold its terminator.
+template <size_t N>
+std::string FieldText(const char (&field)[N])
+{
+    return std::string(field, std::find(field, field + N, '\0'));
+}
