@@ -146,9 +146,8 @@ TEST_F(ClockChimes, AChangeAppliedAtElevenFiftyNineCountsAtNoon)
         PostMessageA(clock, WM_COMMAND, ID_POPUP_PROPERTIES, 0);
         HWND sheet = WaitForWindow("Propaties of Zentik");
         ASSERT_NE(sheet, nullptr);
-        PostMessageA(sheet, PSM_SETCURSEL, 2, 0);
-        ASSERT_TRUE(WaitUntil([sheet] { return WindowText(PropSheet_GetCurrentPageHwnd(sheet)) == "Chimes"; }, 5000));
-        HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+        HWND page = ShowSheetPage(sheet, 2, "Chimes");
+        ASSERT_NE(page, nullptr);
         PostClick(page, IDC_HOUR_CHIME);  // off
         ASSERT_TRUE(WaitUntil([page] { return SendDlgItemMessageA(page, IDC_HOUR_CHIME, BM_GETCHECK, 0, 0) == 0; }));
         PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);

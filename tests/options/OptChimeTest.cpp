@@ -18,7 +18,7 @@ enum { kFileName = 0x47c, kFileType = 0x470 };  // the open dialog's fields
 
 class ChimesPage : public OptionsSheet {
 protected:
-    static HWND Open(HWND sheet) { return ShowPage(sheet, 2, "Chimes"); }
+    static HWND Open(HWND sheet) { return ShowSheetPage(sheet, 2, "Chimes"); }
 
     static bool Checked(HWND page, int id) { return SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     static bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
@@ -28,22 +28,7 @@ protected:
     static HWND Browse(HWND page, int refId)
     {
         PostClick(page, refId);
-        HWND found = nullptr;
-        WaitUntil([&found] {
-            EnumWindows(&FindOpenDialog, reinterpret_cast<LPARAM>(&found));
-            return found != nullptr;
-        });
-        return found;
-    }
-
-    static BOOL CALLBACK FindOpenDialog(HWND hwnd, LPARAM lp)
-    {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd) || !GetDlgItem(hwnd, kFileName))
-            return TRUE;
-        *reinterpret_cast<HWND*>(lp) = hwnd;
-        return FALSE;
+        return WaitForWindowWhere([](HWND hwnd) { return GetDlgItem(hwnd, kFileName) != nullptr; });
     }
 
     static std::string Folder(HWND openDialog)
@@ -260,11 +245,7 @@ TEST_F(ChimesPage, AHalfHourPathTooLongForItsFieldIsRefusedLikeTheHours)
         Choose(dialog, path);
         ASSERT_TRUE(WaitUntil([page] { return WindowText(GetDlgItem(page, IDC_HALF_SOUND)).size() == 259; }));
         Press(sheet, PSBTN_OK);
-        HWND box = WaitForWindow(AppName());
-        ASSERT_NE(box, nullptr) << "the long path was taken";
-        EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "Please enter no more than 255 characters.");
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        WaitUntil([] { return WaitForWindow(AppName(), 0) == nullptr; });
+        EXPECT_EQ(CloseMessageBox(AppName()), "Please enter no more than 255 characters.") << "the long path was taken";
         EXPECT_EQ(Page(sheet), page) << "the sheet left the page";
         Press(sheet, PSBTN_CANCEL);
         EXPECT_TRUE(WaitUntil([sheet] { return !IsWindow(sheet); }, 3000)) << "Cancel did not close the sheet";

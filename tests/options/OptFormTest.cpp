@@ -18,7 +18,6 @@ const char kDefaultFormat[] = "yyyy/MM/dd(ddd) HH:mm:ss";
 const int kMonthIds[12] = {IDC_MONTH1, IDC_MONTH2, IDC_MONTH3, IDC_MONTH4,  IDC_MONTH5,  IDC_MONTH6,
                            IDC_MONTH7, IDC_MONTH8, IDC_MONTH9, IDC_MONTH10, IDC_MONTH11, IDC_MONTH12};
 const int kDayIds[7] = {IDC_DAY1, IDC_DAY2, IDC_DAY3, IDC_DAY4, IDC_DAY5, IDC_DAY6, IDC_DAY7};
-const int kMessageBoxText = 0xFFFF;
 
 // The sheet driven from its Format tab. The Display page posts a change
 // message on every OK and Apply too, so each counts two once the Format tab
@@ -28,7 +27,7 @@ protected:
     INT_PTR RunOnFormat(std::function<void(HWND sheet, HWND page)> script)
     {
         return Run([script](HWND sheet) {
-            HWND page = ShowPage(sheet, 1, "Format");
+            HWND page = ShowSheetPage(sheet, 1, "Format");
             if (!page) {
                 ADD_FAILURE() << "the Format tab did not open";
                 return;
@@ -46,20 +45,7 @@ protected:
     static std::string ReadBox(HWND page, int button, const char* caption, HWND* owner = nullptr)
     {
         PostClick(page, button);
-        return CloseBox(caption, owner);
-    }
-
-    static std::string CloseBox(const char* caption, HWND* owner = nullptr)
-    {
-        HWND box = WaitForWindow(caption, 5000);
-        if (!box)
-            return "(no box captioned " + std::string(caption) + ")";
-        if (owner)
-            *owner = GetWindow(box, GW_OWNER);
-        const std::string text = WindowText(GetDlgItem(box, kMessageBoxText));
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        WaitUntil([caption] { return WaitForWindow(caption, 0) == nullptr; }, 5000);
-        return text;
+        return CloseMessageBox(caption, owner);
     }
 };
 
@@ -289,8 +275,8 @@ TEST_F(FormatPage, OverlongNameIsReportedAndCutForTheTest)
         SetText(page, IDC_DISP_FORMAT, "MMM");
         SetText(page, IDC_MONTH1, std::string(40, 'n'));
         PostClick(page, IDC_TEST2);
-        EXPECT_EQ(CloseBox(AppName()), "Please enter no more than 15 characters.");
-        EXPECT_EQ(CloseBox("Zentik Test2"), std::string(15, 'n'));
+        EXPECT_EQ(CloseMessageBox(AppName()), "Please enter no more than 15 characters.");
+        EXPECT_EQ(CloseMessageBox("Zentik Test2"), std::string(15, 'n'));
         SetText(page, IDC_MONTH1, "Jan");
         Press(sheet, PSBTN_CANCEL);
     });
@@ -313,8 +299,8 @@ TEST_F(FormatPage, DoubleByteTextIsShownAndAppliedIntact)
         SetText(page, IDC_MONTH1, "ab\x88\xea\x88\xea\x88\xea\x88\xea\x88\xea\x88\xea\x88\xea");
         SetText(page, IDC_DISP_FORMAT, "MMM'x'");
         PostClick(page, IDC_TEST2);
-        EXPECT_EQ(CloseBox(AppName()), "Please enter no more than 15 characters.");
-        EXPECT_EQ(CloseBox("Zentik Test2"), "ab\x88\xea\x88\xea\x88\xea\x88\xea\x88\xea\x88\xeax");
+        EXPECT_EQ(CloseMessageBox(AppName()), "Please enter no more than 15 characters.");
+        EXPECT_EQ(CloseMessageBox("Zentik Test2"), "ab\x88\xea\x88\xea\x88\xea\x88\xea\x88\xea\x88\xeax");
         SetText(page, IDC_MONTH1, month);
         SetText(page, IDC_DISP_FORMAT, format);
         Press(sheet, PSBTN_OK);

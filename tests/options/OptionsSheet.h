@@ -62,15 +62,6 @@ protected:
 
     static HWND Page(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
 
-    // Opens the tab at `index` and returns its page once it shows `title`.
-    static HWND ShowPage(HWND sheet, int index, const char* title)
-    {
-        PostMessageA(sheet, PSM_SETCURSEL, index, 0);
-        if (!WaitUntil([&] { return WindowText(Page(sheet)) == title; }, 5000))
-            return nullptr;
-        return Page(sheet);
-    }
-
     static void Press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 
     // Waits until the page shows `id` with `text`.

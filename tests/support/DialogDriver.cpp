@@ -1,20 +1,27 @@
 #include "support/DialogDriver.h"
 
+#include <prsht.h>
+
 #include <vector>
 
 namespace {
 
+bool OursAndVisible(HWND hwnd)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    return pid == GetCurrentProcessId() && IsWindowVisible(hwnd);
+}
+
 struct Search {
-    const char* caption;
+    const std::function<bool(HWND)>* match;
     HWND found;
 };
 
-BOOL CALLBACK FindByCaption(HWND hwnd, LPARAM lp)
+BOOL CALLBACK FindMatch(HWND hwnd, LPARAM lp)
 {
     Search* s = reinterpret_cast<Search*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && WindowText(hwnd) == s->caption) {
+    if (OursAndVisible(hwnd) && (*s->match)(hwnd)) {
         s->found = hwnd;
         return FALSE;
     }
@@ -23,13 +30,32 @@ BOOL CALLBACK FindByCaption(HWND hwnd, LPARAM lp)
 
 BOOL CALLBACK CollectDialogs(HWND hwnd, LPARAM lp)
 {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
     char cls[16] = {};
     GetClassNameA(hwnd, cls, sizeof(cls));
-    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && std::string(cls) == "#32770")
+    if (OursAndVisible(hwnd) && std::string(cls) == "#32770")
         reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
     return TRUE;
+}
+
+std::vector<HWND> OpenDialogs()
+{
+    std::vector<HWND> open;
+    EnumWindows(&CollectDialogs, reinterpret_cast<LPARAM>(&open));
+    return open;
+}
+
+// Cancels every dialog of this process still open, so a failed script never
+// leaves the test thread stuck in a modal loop.
+void CancelAllDialogs()
+{
+    for (int round = 0; round < 20; ++round) {
+        const std::vector<HWND> open = OpenDialogs();
+        if (open.empty())
+            return;
+        for (HWND hwnd : open)
+            PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+        Sleep(100);
+    }
 }
 
 }  // namespace
@@ -52,37 +78,41 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
     return true;
 }
 
-HWND WaitForWindow(const char* caption, DWORD timeoutMs)
+HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs)
 {
-    Search s = {caption, nullptr};
+    Search s = {&match, nullptr};
     WaitUntil([&s] {
-        EnumWindows(&FindByCaption, reinterpret_cast<LPARAM>(&s));
+        EnumWindows(&FindMatch, reinterpret_cast<LPARAM>(&s));
         return s.found != nullptr;
     }, timeoutMs);
     return s.found;
 }
 
-void PostClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-
-void CancelAllDialogs()
+HWND WaitForWindow(const char* caption, DWORD timeoutMs)
 {
-    for (int round = 0; round < 20; ++round) {
-        std::vector<HWND> open;
-        EnumWindows(&CollectDialogs, reinterpret_cast<LPARAM>(&open));
-        if (open.empty())
-            return;
-        for (HWND hwnd : open)
-            PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
-        Sleep(100);
-    }
+    return WaitForWindowWhere([caption](HWND hwnd) { return WindowText(hwnd) == caption; }, timeoutMs);
 }
 
-bool AnyDialogOpen()
+void PostClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+std::string CloseMessageBox(const char* caption, HWND* owner)
 {
-    std::vector<HWND> open;
-    EnumWindows(&CollectDialogs, reinterpret_cast<LPARAM>(&open));
-    return !open.empty();
+    HWND box = WaitForWindow(caption, 5000);
+    if (!box)
+        return "(no box captioned " + std::string(caption) + ")";
+    if (owner)
+        *owner = GetWindow(box, GW_OWNER);
+    const std::string text = WindowText(GetDlgItem(box, 0xFFFF));  // the message's static
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitUntil([caption] { return WaitForWindow(caption, 0) == nullptr; }, 5000);
+    return text;
+}
+
+HWND ShowSheetPage(HWND sheet, int index, const char* title)
+{
+    PostMessageA(sheet, PSM_SETCURSEL, index, 0);
+    auto page = [sheet] { return PropSheet_GetCurrentPageHwnd(sheet); };
+    return WaitUntil([&] { return WindowText(page()) == title; }, 5000) ? page() : nullptr;
 }
 
 DialogScript::DialogScript(std::function<void()> script)
@@ -90,7 +120,7 @@ DialogScript::DialogScript(std::function<void()> script)
           script();
           // A script normally closes its dialogs itself; one that gave up
           // half-way must not leave the test thread in a modal loop.
-          if (!WaitUntil([] { return !AnyDialogOpen(); }, 10000))
+          if (!WaitUntil([] { return OpenDialogs().empty(); }, 10000))
               CancelAllDialogs();
       })
 {

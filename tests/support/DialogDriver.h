@@ -8,8 +8,11 @@
 
 #include "framework/WinTypes.h"
 
-// A visible top-level window of this process with this caption, or nullptr
-// when none appeared within the time.
+// A visible top-level window of this process that `match` accepts, or
+// nullptr when none appeared within the time.
+HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs = 10000);
+
+// The same, by caption.
 HWND WaitForWindow(const char* caption, DWORD timeoutMs = 10000);
 
 // Polls `done` until it holds; false when the time ran out.
@@ -21,10 +24,13 @@ void PostClick(HWND dialog, int id);
 
 std::string WindowText(HWND hwnd);
 
-// Cancels every dialog of this process still open, so a failed script never
-// leaves the test thread stuck in a modal loop.
-void CancelAllDialogs();
-bool AnyDialogOpen();
+// Waits for a message box captioned `caption`, closes it with OK and
+// returns its text, with its owner in `owner`; a note when none came.
+std::string CloseMessageBox(const char* caption, HWND* owner = nullptr);
+
+// Opens the tab at `index` of a property sheet and returns its page once it
+// shows `title`; nullptr when it did not.
+HWND ShowSheetPage(HWND sheet, int index, const char* title);
 
 // Runs a script on its own thread, then cancels any dialog it left open;
 // leaving scope waits for the thread.
