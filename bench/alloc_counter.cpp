@@ -1,13 +1,24 @@
 #include "alloc_counter.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <new>
 
-std::size_t g_allocations = 0;
+namespace {
+
+thread_local bool t_counting = false;
+std::atomic<long> g_allocations{0};
+
+}  // namespace
+
+void CountAllocationsOnThisThread(bool on) { t_counting = on; }
+
+long Allocations() { return g_allocations.load(); }
 
 void* operator new(std::size_t size)
 {
-    ++g_allocations;
+    if (t_counting)
+        ++g_allocations;
     if (void* p = std::malloc(size ? size : 1))
         return p;
     throw std::bad_alloc();

@@ -1,6 +1,8 @@
-// Counts global operator new calls, to show that a code path allocates nothing.
+// Counts global operator new calls made on the threads that ask for it, to
+// show that a code path allocates nothing.
 #pragma once
 
-#include <cstddef>
+// Counting is off on every thread until it asks.
+void CountAllocationsOnThisThread(bool on);
 
-extern std::size_t g_allocations;
+long Allocations();

@@ -13,10 +13,11 @@ int main(int argc, char** argv)
     SYSTEMTIME t = {2026, 12, 0, 6, 14, 30, 0, 0};
     char out[CLOCK_TEXT_SIZE];
     long total = 0;
+    CountAllocationsOnThisThread(true);
     for (long i = 0; i < n; ++i) {
         t.wSecond = static_cast<WORD>(i % 60);
         total += FormatClockText(out, &fmt, sizeof(out), &t);
     }
-    std::printf("%ld calls, %ld bytes, %zu allocations\n", n, total, g_allocations);
-    return g_allocations == 0 ? 0 : 1;
+    std::printf("%ld calls, %ld bytes, %ld allocations\n", n, total, Allocations());
+    return Allocations() == 0 ? 0 : 1;
 }

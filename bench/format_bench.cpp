@@ -10,13 +10,15 @@ void FormatDefault(benchmark::State& state)
     DisplayFormat fmt = DefaultDisplayFormat();
     SYSTEMTIME t = {2026, 12, 0, 6, 14, 30, 0, 0};
     char out[CLOCK_TEXT_SIZE];
-    const std::size_t before = g_allocations;
+    CountAllocationsOnThisThread(true);
+    const long before = Allocations();
     for (auto _ : state) {
         t.wSecond = static_cast<WORD>((t.wSecond + 1) % 60);
         benchmark::DoNotOptimize(FormatClockText(out, &fmt, sizeof(out), &t));
         benchmark::ClobberMemory();
     }
-    state.counters["allocs"] = static_cast<double>(g_allocations - before);
+    state.counters["allocs"] = static_cast<double>(Allocations() - before);
+    CountAllocationsOnThisThread(false);
 }
 BENCHMARK(FormatDefault);
 

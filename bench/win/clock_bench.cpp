@@ -3,13 +3,12 @@
 //    and handing it to a visible window, in microseconds;
 //  - ticks that do not rebuild, in the real clock window with its time held
 //    still: heap allocations on the clock's thread and its CPU time per tick.
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 #include <thread>
 
+#include "alloc_counter.h"
 #include "app/ClockDlg.h"
 #include "app/ClockTime.h"
 #include "app/TextRegion.h"
@@ -19,24 +18,6 @@
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
 #include "settings/Registry.h"
-
-namespace {
-
-thread_local bool t_counting = false;
-std::atomic<long> g_uiAllocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t size)
-{
-    if (t_counting)
-        ++g_uiAllocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -123,10 +104,10 @@ void MeasureIdleTicks(int seconds)
         while (!dlg.m_hWnd || !IsWindowVisible(dlg.m_hWnd))
             Sleep(50);
         Sleep(500);  // past start-up
-        const long allocs = g_uiAllocations.load();
+        const long allocs = Allocations();
         const ULONGLONG cpu = ThreadCpu100ns(ui);
         Sleep(static_cast<DWORD>(seconds) * 1000);
-        const long allocsAfter = g_uiAllocations.load();
+        const long allocsAfter = Allocations();
         const double cpuMs = static_cast<double>(ThreadCpu100ns(ui) - cpu) / 1e4;
         const int ticks = seconds * 10;
         // The system counts thread time in steps of 10 to 16 ms.
@@ -134,9 +115,9 @@ void MeasureIdleTicks(int seconds)
                     ticks, allocsAfter - allocs, cpuMs);
         PostMessageA(dlg.m_hWnd, WM_COMMAND, ID_POPUP_EXIT, 0);
     });
-    t_counting = true;
+    CountAllocationsOnThisThread(true);
     dlg.DoModal();
-    t_counting = false;
+    CountAllocationsOnThisThread(false);
     observer.join();
     CloseHandle(ui);
     RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
