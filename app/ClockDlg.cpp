@@ -2,7 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/ClockTick.h"
-#include "app/ClockTime.h"
+#include "core/ClockTime.h"
 #include "app/TextRegion.h"
 #include "chime/ChimeRequest.h"
 #include "chime/ChimeSchedule.h"

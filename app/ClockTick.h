@@ -3,7 +3,7 @@
 // tested on its own.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 struct ClockSize {
     LONG windowWidth, windowHeight;

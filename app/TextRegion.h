@@ -1,7 +1,7 @@
 // The region of a text's glyph outlines, the shape of the clock window.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 // Records `text` at (x, y) as a path on `dc` and returns its region; with
 // the context in transparent background mode the path holds the glyph

@@ -2,7 +2,7 @@
 // plays it synchronously so the tick never waits for sound.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 #include "settings/ClockSettings.h"
 
 // The worker's whole input, in a movable zero-filled global block that

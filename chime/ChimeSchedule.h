@@ -2,7 +2,7 @@
 // thread, so the rules can be run at every time of day.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 #include "settings/ClockSettings.h"
 
 // Repeat count at the full hour: 3 strikes the hour on a twelve-hour dial

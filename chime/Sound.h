@@ -2,7 +2,7 @@
 // player in. Used by the chime workers and the Chimes page's "Test".
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 using SoundPlayer = BOOL (*)(LPCSTR sound, HMODULE module, DWORD flags);
 

@@ -2,7 +2,7 @@
 // the clock text.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 enum {
     FORMAT_SIZE = 64,  // the format field, terminator included

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 struct TemplateBytes {
     const BYTE* data = nullptr;  // nullptr: no such template

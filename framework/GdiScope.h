@@ -2,7 +2,7 @@
 // context is always released and an object is never freed while selected.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 class WindowDC {
 public:

@@ -2,7 +2,7 @@
 // handle is freed exactly once, by whoever holds it last.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 template <typename Traits>
 class UniqueHandle {

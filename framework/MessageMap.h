@@ -4,7 +4,7 @@
 // function of one of a few shapes, so the table is plain data.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 class CWnd;
 

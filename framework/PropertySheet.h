@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 #include <prsht.h>
 
 class CPropertyPage;

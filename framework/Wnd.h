@@ -3,7 +3,7 @@
 // owns the window.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 class CWnd {
 public:

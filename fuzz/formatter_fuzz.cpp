@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "format/DisplayFormat.h"
-#include "framework/CodePage.h"
+#include "core/CodePage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/CodePage.h"
+#include "core/CodePage.h"
 #include "options/PathSplit.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)

@@ -8,7 +8,7 @@
 
 #include "chime/Sound.h"
 #include "framework/DataExchange.h"
-#include "framework/FixedField.h"
+#include "core/FixedField.h"
 #include "options/PathSplit.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"

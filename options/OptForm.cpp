@@ -3,7 +3,8 @@
 #include <cstring>
 
 #include "framework/DataExchange.h"
-#include "framework/FixedField.h"
+#include "core/ClockTime.h"
+#include "core/FixedField.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
@@ -113,7 +114,7 @@ void COptForm::OnOK()
     // The sheet validated the page when it was left or before applying.
     UpdateData(TRUE);
     SYSTEMTIME now;
-    GetLocalTime(&now);
+    ReadClockTime(&now);
     DisplayFormat edited = {};
     char text[CLOCK_TEXT_SIZE];
     // A format that shows nothing now would leave no clock to click on:
@@ -149,7 +150,7 @@ void COptForm::OnTest1()
 {
     UpdateData(TRUE);
     SYSTEMTIME now;
-    GetLocalTime(&now);
+    ReadClockTime(&now);
     ShowTest(now, kTest1Caption);
 }
 
@@ -159,7 +160,7 @@ void COptForm::OnTest2()
     // 2 January of this year at 00:01:02, taken as a Sunday: single digits
     // everywhere, hour 0 for the twelve-hour box, the first names and marker.
     SYSTEMTIME sample;
-    GetLocalTime(&sample);
+    ReadClockTime(&sample);
     sample.wMonth = 1;
     sample.wDay = 2;
     sample.wDayOfWeek = 0;

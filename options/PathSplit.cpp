@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/CodePage.h"
+#include "core/CodePage.h"
 
 int SplitPathForDialog(char* dir, std::size_t dirSize, const char* path)
 {

@@ -1,7 +1,7 @@
 // The options sheet and the message its pages send to the clock window.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 // Posted (never sent) by each page after storing its values; what changed is
 // in ChangeFlags of the settings block. Both parameters are 0.

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "format/DisplayFormat.h"
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 enum {
     SOUND_PATH_SIZE = 256,  // each wave path, terminator included

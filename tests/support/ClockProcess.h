@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 class ClockProcess {
 public:

@@ -1,6 +1,6 @@
 #include "support/CodePageFixture.h"
 
-#include "framework/CodePage.h"
+#include "core/CodePage.h"
 
 bool UseCodePage(UINT codePage)
 {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 // Whether the test can run in `codePage` (switching to it on the host).
 bool UseCodePage(UINT codePage);

@@ -1,7 +1,7 @@
 // The platform's font and colour dialogs, used as a person would.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 // The colour dialog's first basic colour, and its controls: the basic
 // colour grid, "Define Custom Colors >>" and "Add to Custom Colors".

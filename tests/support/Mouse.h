@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 // Runs the xdotool arguments and waits until they have been carried out;
 // false if that could not be done.

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 class ScreenImage {
 public:

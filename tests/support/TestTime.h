@@ -1,7 +1,7 @@
 // Local times for tests, as GetLocalTime would fill them.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 inline SYSTEMTIME MakeTime(WORD year, WORD month, WORD day, WORD dayOfWeek, WORD hour, WORD minute, WORD second)
 {

@@ -1,4 +1,4 @@
-#include "framework/CodePage.h"
+#include "core/CodePage.h"
 
 namespace CodePage {
 

@@ -3,7 +3,7 @@
 // equivalent answers as code pages 1252 and 932 do.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 namespace CodePage {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/CodePage.h"
+#include "core/CodePage.h"
 
 // Copies `text` into `field`, stopping at the last whole character (of the
 // active code page) that leaves room for the terminator, and zeroes the rest.

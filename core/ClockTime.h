@@ -1,8 +1,8 @@
-// Where the clock reads the local time: GetLocalTime, unless a test has put
-// its own source in, to run the display and the chimes at any time of day.
+// Where the clock and the Format page read the local time: GetLocalTime,
+// unless a test has put its own source in, to run them at any time of day.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 using ClockTimeSource = void (*)(SYSTEMTIME* now);
 
