@@ -1,6 +1,7 @@
-# The -posix flavour: the win32-thread one lacks std::mutex, which GoogleTest needs.
-set(CMAKE_C_COMPILER ${ZENTIK_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${ZENTIK_TRIPLET}-g++-posix)
+# The win32-thread flavour: it links no posix thread runtime, whose imports
+# need Windows XP or Vista.
+set(CMAKE_C_COMPILER ${ZENTIK_TRIPLET}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${ZENTIK_TRIPLET}-g++-win32)
 set(CMAKE_RC_COMPILER ${ZENTIK_TRIPLET}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${ZENTIK_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

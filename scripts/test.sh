@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, builds the host logic (with
-# sanitizers), the i686 and x86_64 Windows programs, runs their tests under
-# Wine in fresh prefixes on a virtual display, and fuzzes for a bounded time.
+# sanitizers), the i686 and x86_64 Windows programs, runs the Windows tests
+# under Wine in fresh prefixes on a virtual display, and fuzzes for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+FUZZ_SECONDS=${FUZZ_SECONDS:-10}
 
 scripts/setup.sh
 
@@ -32,25 +33,29 @@ for n in $(seq 90 120); do
 done
 until xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; do sleep 0.1; done
 
-# Screenshots the tests take, as PNG in build/screenshots.
-export ZENTIK_SCREENSHOT_DIR=$PWD/build/screenshots
-rm -rf "$ZENTIK_SCREENSHOT_DIR"
+# The Windows tests run once, on the shipped i686 build where this kernel
+# runs 32-bit programs (Wine's 32-bit loader is one), else on the x86_64
+# build of the same sources and flags. Both builds are always made.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  run_preset=mingw32 other_preset=mingw64
+else
+  run_preset=mingw64 other_preset=mingw32
+  echo "This kernel runs no 32-bit programs: the Windows tests run on the x86_64 build."
+fi
 
 # Make both prefixes while the host build runs.
 prefixes=()
 for lang in C.UTF-8 ja_JP.UTF-8; do
-  (LANG=$lang LC_ALL=$lang tests/support/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true) &
+  (LANG=$lang LC_ALL=$lang WINEARCH=win64 tests/support/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true) &
   prefixes+=($!)
 done
 
 cmake --workflow --preset host
 wait "${prefixes[@]}"
 
-cmake --workflow --preset mingw32
-cmake --workflow --preset mingw64
-for bmp in "$ZENTIK_SCREENSHOT_DIR"/*.bmp; do
-  [ -e "$bmp" ] && /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
-done
+[ -f build/$other_preset/CMakeCache.txt ] || cmake --preset $other_preset >/dev/null
+cmake --build --preset $other_preset --target Zentik
+cmake --workflow --preset $run_preset
 
 # Short fuzzing runs from the kept seeds; new finds go to a scratch folder.
 for target in formatter settings pathsplit; do

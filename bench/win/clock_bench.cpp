@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
+#include "../../tests/support/Threads.h"
 
 #include "alloc_counter.h"
 #include "app/ClockDlg.h"
-#include "app/ClockTime.h"
+#include "core/ClockTime.h"
 #include "app/TextRegion.h"
 #include "format/DisplayFormat.h"
 #include "framework/Handles.h"
@@ -100,7 +100,7 @@ void MeasureIdleTicks(int seconds)
     HANDLE ui = nullptr;
     DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &ui, 0, FALSE, DUPLICATE_SAME_ACCESS);
 
-    std::thread observer([&dlg, ui, seconds] {
+    TestThread observer([&dlg, ui, seconds] {
         while (!dlg.m_hWnd || !IsWindowVisible(dlg.m_hWnd))
             Sleep(50);
         Sleep(500);  // past start-up

@@ -4,12 +4,12 @@
 
 #include <cstring>
 #include <functional>
-#include <mutex>
+#include "support/Threads.h"
 
 #include <gtest/gtest.h>
 
 #include "app/ClockDlg.h"
-#include "app/ClockTime.h"
+#include "core/ClockTime.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
@@ -19,18 +19,18 @@
 #include "support/WindowRegion.h"
 
 
-inline std::mutex g_timeLock;
+inline TestLock g_timeLock;
 inline SYSTEMTIME g_now;
 
 inline void SimulatedTime(SYSTEMTIME* now)
 {
-    std::lock_guard<std::mutex> lock(g_timeLock);
+    TestLockGuard lock(g_timeLock);
     *now = g_now;
 }
 
 inline void SetNow(WORD hour, WORD minute, WORD second)
 {
-    std::lock_guard<std::mutex> lock(g_timeLock);
+    TestLockGuard lock(g_timeLock);
     g_now = MakeTime(2026, 12, 6, 0, hour, minute, second);
 }
 

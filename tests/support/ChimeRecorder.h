@@ -4,7 +4,7 @@
 #pragma once
 
 #include <atomic>
-#include <mutex>
+#include "support/Threads.h"
 #include <string>
 #include <vector>
 
@@ -39,7 +39,7 @@ public:
 
     static std::vector<RecordedPlay> Plays()
     {
-        std::lock_guard<std::mutex> lock(s_lock);
+        TestLockGuard lock(s_lock);
         return s_plays;
     }
     static int PlayCount(const std::string& sound)
@@ -51,7 +51,7 @@ public:
     }
     static std::vector<HGLOBAL> Blocks()
     {
-        std::lock_guard<std::mutex> lock(s_lock);
+        TestLockGuard lock(s_lock);
         return s_blocks;
     }
     static size_t Starts() { return Blocks().size(); }
@@ -71,13 +71,13 @@ public:
     static void PlayForReal(bool real) { s_real = real; }
     static std::vector<BOOL> RealResults()
     {
-        std::lock_guard<std::mutex> lock(s_lock);
+        TestLockGuard lock(s_lock);
         return s_realResults;
     }
 
     static void Reset()
     {
-        std::lock_guard<std::mutex> lock(s_lock);
+        TestLockGuard lock(s_lock);
         s_plays.clear();
         s_blocks.clear();
         s_realResults.clear();
@@ -90,14 +90,14 @@ private:
     static BOOL Play(LPCSTR sound, HMODULE module, DWORD flags)
     {
         {
-            std::lock_guard<std::mutex> lock(s_lock);
+            TestLockGuard lock(s_lock);
             s_plays.push_back({sound, flags, GetCurrentThreadId(), module == nullptr});
         }
         if (s_playMs)
             Sleep(s_playMs);
         if (s_real) {
             const BOOL result = PlaySoundA(sound, module, flags);
-            std::lock_guard<std::mutex> lock(s_lock);
+            TestLockGuard lock(s_lock);
             s_realResults.push_back(result);
         }
         return TRUE;
@@ -106,13 +106,13 @@ private:
     static bool Start(unsigned (*proc)(void*), void* param)
     {
         {
-            std::lock_guard<std::mutex> lock(s_lock);
+            TestLockGuard lock(s_lock);
             s_blocks.push_back(static_cast<HGLOBAL>(param));
         }
         return !s_failStarts && BeginWorkerThread(proc, param);
     }
 
-    static inline std::mutex s_lock;
+    static inline TestLock s_lock;
     static inline std::vector<RecordedPlay> s_plays;
     static inline std::vector<HGLOBAL> s_blocks;
     static inline std::vector<BOOL> s_realResults;

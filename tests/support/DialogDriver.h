@@ -4,9 +4,9 @@
 
 #include <functional>
 #include <string>
-#include <thread>
+#include "support/Threads.h"
 
-#include "framework/WinTypes.h"
+#include "core/WinTypes.h"
 
 // A visible top-level window of this process that `match` accepts, or
 // nullptr when none appeared within the time.
@@ -42,5 +42,5 @@ public:
     DialogScript& operator=(const DialogScript&) = delete;
 
 private:
-    std::thread m_thread;
+    TestThread m_thread;
 };

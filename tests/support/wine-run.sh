@@ -21,6 +21,14 @@ if [[ ${ZENTIK_SCREENSHOT_DIR:-} == /* ]]; then
   export ZENTIK_SCREENSHOT_DIR="Z:$ZENTIK_SCREENSHOT_DIR"
 fi
 
+# Where the kernel runs no 32-bit programs, Wine's 64-bit loader is called
+# directly: the `wine` script would pick the 32-bit one, which cannot start.
+wine=wine
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  export WINELOADER=/usr/lib/wine/wine64
+  wine=$WINELOADER
+fi
+
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -30,17 +38,17 @@ mkdir -p "$root"
   flock 9
   if [ ! -f "$prefix/.zentik-ready" ]; then
     rm -rf "$prefix"
-    wineboot -i >/dev/null 2>&1
+    $wine wineboot -i >/dev/null 2>&1
     wineserver -w
     # No sound device noise, no crash dialogs waiting for a click.
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    $wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1
+    $wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     # Unmanaged windows: without a window manager Wine would wait two
     # seconds for one at every window that closes.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # The dialogs' Japanese face, and its Latin name, map to an installed one.
     for face in 'MS PGothic' 'ＭＳ Ｐゴシック'; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'IPAPGothic' /f >/dev/null 2>&1
+      $wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'IPAPGothic' /f >/dev/null 2>&1
     done
     wineserver -w
     touch "$prefix/.zentik-ready"
@@ -52,7 +60,7 @@ mkdir -p "$root"
 # they hold its output open. The test script ends them.
 if ! wineserver -k0 2>/dev/null; then
   wineserver -p </dev/null >/dev/null 2>&1
-  wine cmd /c exit 0 </dev/null >/dev/null 2>&1
+  $wine cmd /c exit 0 </dev/null >/dev/null 2>&1
 fi
 
 # Now and then, with other programs starting beside it, Wine fails to start
@@ -61,11 +69,11 @@ fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 set +e
-wine "$@" 2>&1 | tee "$log"
+$wine "$@" 2>&1 | tee "$log"
 rc=${PIPESTATUS[0]}
 if [ "$rc" -ne 0 ] && grep -q "Application could not be started" "$log"; then
   echo "wine-run.sh: the program did not start; trying once more" >&2
-  wine "$@"
+  $wine "$@"
   rc=$?
 fi
 exit "$rc"
