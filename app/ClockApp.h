@@ -1,4 +1,4 @@
-// The application object: checks the system version and runs the clock
+// The application object: reads the system version and runs the clock
 // window; the process ends with it.
 #pragma once
 

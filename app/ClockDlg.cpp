@@ -2,8 +2,9 @@
 
 #include "app/AboutDlg.h"
 #include "app/ClockTick.h"
-#include "core/ClockTime.h"
+#include "app/ScreenArea.h"
 #include "app/TextRegion.h"
+#include "core/ClockTime.h"
 #include "chime/ChimeRequest.h"
 #include "chime/ChimeSchedule.h"
 #include "format/DisplayFormat.h"
@@ -18,6 +19,8 @@
 namespace {
 
 const char kUnsupportedSystem[] = "This program needs Win98 or NT4.0 later.";
+
+const POINT* ReadCursor(POINT* pt) { return GetCursorPos(pt) ? pt : nullptr; }
 
 }  // namespace
 
@@ -49,8 +52,21 @@ const MessageMap* CClockDlg::GetMessageMap() const
 
 bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
 {
-    if (msg == WM_SETTINGS_CHANGED) {
+    switch (msg) {
+    case WM_SETTINGS_CHANGED:
         OnSettingsChanged();
+        *result = 0;
+        return true;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged();
+        *result = 0;
+        return true;
+    case WM_SETTINGCHANGE:
+        if (wp != SPI_SETWORKAREA)
+            break;
+        [[fallthrough]];
+    case WM_DISPLAYCHANGE:
+        Place(nullptr, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         *result = 0;
         return true;
     }
@@ -82,6 +98,11 @@ BOOL CClockDlg::OnInitDialog()
         WindowDC dc(m_hWnd);
         m_memDC.reset(CreateCompatibleDC(dc.get()));
     }
+    // Glyph outlines only, no character-cell boxes, in the path.
+    SetBkMode(m_memDC.get(), TRANSPARENT);
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    m_nNextChimeMinute = FirstChimeMinute(now.wMinute);
 
     // First run: no face name yet. Apply in the sheet may already have made
     // a font through the change message.
@@ -105,12 +126,24 @@ BOOL CClockDlg::OnInitDialog()
 
 void CClockDlg::Place(HWND insertAfter, UINT flags)
 {
-    SetWindowPos(m_hWnd, insertAfter, g_settings.WindowLeft, g_settings.WindowTop, 0, 0, flags);
+    POINT at = {g_settings.WindowLeft, g_settings.WindowTop};
+    const RECT glyphs = GlyphsAt(at, m_rcText);
+    RECT work;
+    if (!IsOnAScreen(glyphs, &work))
+        at = MoveInto(at, m_rcText, work);
+    SetWindowPos(m_hWnd, insertAfter, at.x, at.y, 0, 0, flags);
 }
 
 void CClockDlg::MakeFont()
 {
-    HFONT font = CreateFontIndirectA(&g_settings.FontInfo);
+    int logPixelsY = 96;
+    {
+        WindowDC screen(nullptr);
+        if (screen.get())
+            logPixelsY = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    }
+    const LOGFONTA bounded = BoundedClockFont(g_settings.FontInfo, logPixelsY);
+    HFONT font = CreateFontIndirectA(&bounded);
     if (!font)
         return;
     // Select the new font before the old one is freed.
@@ -131,35 +164,25 @@ BOOL CClockDlg::ResizeToText()
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(m_hWnd, nullptr, 0, 0, size.windowWidth, size.windowHeight, flags);
     SetWindowPos(m_wndText.m_hWnd, nullptr, 0, 0, size.textWidth, size.textHeight, flags);
-    UpdateClockRegion();
+    m_rcText = {m_nOffsetX, m_nOffsetY, m_nOffsetX + size.textWidth, m_nOffsetY + size.textHeight};
+    Place(nullptr, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateClockRegion(now);
     return TRUE;
 }
 
-BOOL CClockDlg::UpdateClockRegion()
+BOOL CClockDlg::UpdateClockRegion(const SYSTEMTIME& now)
 {
-    SYSTEMTIME now;
-    ReadClockTime(&now);
-    if (!m_bInitialized)
-        m_nNextChimeMinute = FirstChimeMinute(now.wMinute);
-    // Against the second of the last rebuild, not of the last tick.
-    if (now.wSecond != m_stLast.wSecond)
-        CheckChime(now);
     if (!NeedsRebuild(now, m_stLast, g_settings.Format.SecondsUsed))
         return TRUE;
     m_stLast = now;
 
-    HDC dc = m_memDC.get();
-    if (!m_bInitialized) {
-        // Glyph outlines only, no character-cell boxes, in the path.
-        SetBkMode(dc, TRANSPARENT);
-        m_bInitialized = TRUE;
-    }
     char text[CLOCK_TEXT_SIZE];
     const LONG length = FormatClockText(text, &g_settings.Format, sizeof(text), &now);
-    UniqueRegion region(TextOutlineRegion(dc, text, length, m_nOffsetX, m_nOffsetY + 2));
-    g_settings.ClockRegion = region.get();
-    if (SetWindowRgn(m_hWnd, region.get(), TRUE))
-        region.release();  // the window owns it now
+    UniqueRegion region(TextOutlineRegion(m_memDC.get(), text, length, m_nOffsetX, m_nOffsetY + 2, m_rcText));
+    // Once the window has taken the region it is the system's: the program
+    // keeps its handle only to know it, and never frees it.
+    if (region && SetWindowRgn(m_hWnd, region.get(), TRUE))
+        g_settings.ClockRegion = region.release();
     return TRUE;
 }
 
@@ -183,13 +206,16 @@ LONG CClockDlg::SaveSettings()
 
 void CClockDlg::OnTimer(UINT_PTR)
 {
-    if (m_bDragging) {
-        POINT pt;
-        GetCursorPos(&pt);
-        SetWindowPos(m_hWnd, nullptr, pt.x - m_ptGrab.x, pt.y - m_ptGrab.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    UpdateClockRegion();
+    POINT pt, to;
+    if (m_drag.Active() && m_drag.Follow(ReadCursor(&pt), &to))
+        SetWindowPos(m_hWnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    // Against the second of the last rebuild, not of the last tick.
+    if (now.wSecond != m_stLast.wSecond)
+        CheckChime(now);
+    UpdateClockRegion(now);
 }
 
 HBRUSH CClockDlg::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
@@ -211,9 +237,8 @@ void CClockDlg::OnSettingsChanged()
     if (g_settings.ChangeFlags & CHANGED_ZORDER)
         Place(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
     SaveSettings();
+    m_stLast.wMinute = 0xFFFF;  // a new text or font: rebuild now
     ResizeToText();
-    m_stLast.wMinute = 0xFFFF;
-    UpdateClockRegion();
     g_settings.ChangeFlags = 0;
 }
 
@@ -241,25 +266,38 @@ void CClockDlg::OnLButtonDown(UINT, POINT)
     RECT r;
     GetWindowRect(m_hWnd, &r);
     POINT pt;
-    GetCursorPos(&pt);
-    m_ptGrab.x = pt.x - r.left;
-    m_ptGrab.y = pt.y - r.top;
-    m_bDragging = TRUE;
-    SetCapture(m_hWnd);
+    m_drag.Press(ReadCursor(&pt), {r.left, r.top});
+    if (m_drag.Active())
+        SetCapture(m_hWnd);
 }
 
 void CClockDlg::OnLButtonUp(UINT, POINT)
 {
-    if (!m_bDragging)
-        return;
-    m_bDragging = FALSE;
     POINT pt;
-    GetCursorPos(&pt);
-    g_settings.WindowLeft = pt.x - m_ptGrab.x;
-    g_settings.WindowTop = pt.y - m_ptGrab.y;
-    SetWindowPos(m_hWnd, nullptr, g_settings.WindowLeft, g_settings.WindowTop, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ReleaseCapture();
+    EndDrag(ReadCursor(&pt));
+}
+
+void CClockDlg::OnCaptureChanged() { EndDrag(nullptr); }
+
+// The place a drag ends at is stored; without a cursor reading that is
+// where the window already is.
+void CClockDlg::EndDrag(const POINT* cursor)
+{
+    POINT to;
+    const ClockDrag::End end = m_drag.Release(cursor, &to);
+    if (end == ClockDrag::kNoDrag)
+        return;
+    if (end == ClockDrag::kMoveTo) {
+        SetWindowPos(m_hWnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        RECT r;
+        GetWindowRect(m_hWnd, &r);
+        to = {r.left, r.top};
+    }
+    g_settings.WindowLeft = to.x;
+    g_settings.WindowTop = to.y;
+    if (GetCapture() == m_hWnd)
+        ReleaseCapture();
     SaveSettings();
 }
 

@@ -2,6 +2,7 @@
 // the time text, so only the glyphs show, painted in the fore-colour.
 #pragma once
 
+#include "app/ClockPlace.h"
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
 
@@ -17,11 +18,11 @@ public:
     bool WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
     const MessageMap* GetMessageMap() const override;
 
-    // Sizes the window and control 1001 to the text, then updates the display.
+    // Sizes the window and control 1001 to the text, places it, then
+    // updates the display.
     BOOL ResizeToText();
-    // Runs on every tick: the chime check, and a new region when the shown
-    // time has moved on.
-    BOOL UpdateClockRegion();
+    // A new region when the shown time has moved on.
+    BOOL UpdateClockRegion(const SYSTEMTIME& now);
     void CheckChime(const SYSTEMTIME& now);
     INT_PTR ShowOptions();
     LONG SaveSettings();
@@ -35,6 +36,7 @@ public:
     void OnLButtonDown(UINT flags, POINT pt);
     void OnLButtonUp(UINT flags, POINT pt);
     void OnRButtonUp(UINT flags, POINT pt);
+    void OnCaptureChanged();
 
     int NextChimeMinute() const { return m_nNextChimeMinute; }
 
@@ -43,18 +45,20 @@ private:
     // Makes the clock font from FontInfo and selects it; a failure keeps the
     // font selected before.
     void MakeFont();
+    // Shows the window at the stored place, or inside the nearest work area
+    // when its glyphs would be on no screen there; the stored place stays.
     void Place(HWND insertAfter, UINT flags);
+    void EndDrag(const POINT* cursor);
 
     CWnd m_wndText;
     UINT_PTR m_nTimerId = 0;
     UniqueFont m_font;
     UniqueDC m_memDC;  // destroyed before the font selected into it
-    POINT m_ptGrab = {0, 0};
     UniqueBrush m_brushFore;
-    BOOL m_bInitialized = FALSE;
-    BOOL m_bDragging = FALSE;
+    ClockDrag m_drag;
     int m_nOffsetY = 0;
     int m_nOffsetX = 0;
+    RECT m_rcText = {0, 0, 0, 0};  // control 1001, window-relative
     int m_nNextChimeMinute = 0;
     SYSTEMTIME m_stLast;
 };

@@ -1,7 +1,9 @@
-// The clock window's arithmetic: its size for a text, the first chime
-// minute, and when the display must be rebuilt. No window code, so it is
-// tested on its own.
+// The clock window's arithmetic: its size for a text, the font it makes,
+// the first chime minute, and when the display must be rebuilt. No window
+// code, so it is tested on its own.
 #pragma once
+
+#include <algorithm>
 
 #include "core/WinTypes.h"
 
@@ -10,11 +12,40 @@ struct ClockSize {
     LONG textWidth, textHeight;  // control 1001
 };
 
+// Beyond any screen, and small enough that sums of a few stay in a LONG.
+const long long kMaxClockExtent = 0x7FFF;
+
+inline LONG ClampExtent(long long v) { return static_cast<LONG>(std::clamp(v, 0LL, kMaxClockExtent)); }
+
 // For a text of W x H pixels: room for 4 H more text in width, H / 4 under
-// it, and frames taken as wide as the left one.
+// it, and frames taken as wide as the left one. Computed wide and clamped,
+// whatever extent a font reports.
 inline ClockSize ClockSizeFor(LONG w, LONG h, LONG offsetX, LONG offsetY)
 {
-    return {w + 4 * h + 2 * offsetX, offsetY + h + h / 4 + offsetX, w + 4 * h, h + h / 4};
+    const long long W = w, H = h, X = offsetX, Y = offsetY;
+    return {ClampExtent(W + 4 * H + 2 * X), ClampExtent(Y + H + H / 4 + X), ClampExtent(W + 4 * H),
+            ClampExtent(H + H / 4)};
+}
+
+// The font the clock makes from the stored one: a height or width beyond
+// what the font dialog offers (8 to 128 points) is brought to its nearest
+// bound, and no rotation, since the window is sized for level text. The
+// stored value stays as it is.
+inline LOGFONTA BoundedClockFont(const LOGFONTA& stored, int logPixelsY)
+{
+    const long long lo = 8LL * logPixelsY / 72, hi = 128LL * logPixelsY / 72;
+    const auto bound = [lo, hi](LONG v) -> LONG {
+        if (v == 0)
+            return 0;  // the font's own default
+        const long long m = std::clamp(v < 0 ? -static_cast<long long>(v) : v, lo, hi);
+        return static_cast<LONG>(v < 0 ? -m : m);
+    };
+    LOGFONTA font = stored;
+    font.lfHeight = bound(stored.lfHeight);
+    font.lfWidth = bound(stored.lfWidth);
+    font.lfEscapement = 0;
+    font.lfOrientation = 0;
+    return font;
 }
 
 // The start-up minute never chimes: the first event is in the other half.

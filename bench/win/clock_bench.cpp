@@ -58,7 +58,7 @@ void MeasureRebuild()
         t.wSecond = static_cast<WORD>(i % 60);
         char text[CLOCK_TEXT_SIZE];
         const LONG length = FormatClockText(text, &fmt, sizeof(text), &t);
-        HRGN region = TextOutlineRegion(dc.get(), text, length, 3, 24);
+        HRGN region = TextOutlineRegion(dc.get(), text, length, 3, 24, RECT{0, 0, 8, 8});
         if (!SetWindowRgn(hwnd, region, TRUE))
             DeleteObject(region);
     }

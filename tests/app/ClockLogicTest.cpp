@@ -1,0 +1,135 @@
+// The clock window's decisions, each as one table.
+#include <climits>
+
+#include <gtest/gtest.h>
+
+#include "app/ClockPlace.h"
+#include "app/ClockTick.h"
+#include "support/TestTime.h"
+
+namespace {
+
+TEST(ClockLogic, SizesAreWideEnoughAndNeverOverflow)
+{
+    const struct {
+        LONG w, h, ox, oy;
+        ClockSize size;
+    } cases[] = {
+        {100, 40, 3, 22, {266, 75, 260, 50}},
+        {0, 0, 3, 22, {6, 25, 0, 0}},
+        {INT_MAX, INT_MAX, 3, 22, {0x7FFF, 0x7FFF, 0x7FFF, 0x7FFF}},
+        {-5, INT_MIN, 3, 22, {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const ClockSize s = ClockSizeFor(c.w, c.h, c.ox, c.oy);
+        EXPECT_EQ(s.windowWidth, c.size.windowWidth) << c.w << "x" << c.h;
+        EXPECT_EQ(s.windowHeight, c.size.windowHeight) << c.w << "x" << c.h;
+        EXPECT_EQ(s.textWidth, c.size.textWidth) << c.w << "x" << c.h;
+        EXPECT_EQ(s.textHeight, c.size.textHeight) << c.w << "x" << c.h;
+    }
+}
+
+TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
+{
+    // At 96 dots per inch: 8 points are 10 pixels, 128 points 170.
+    const struct {
+        LONG height, width, escapement;
+        LONG boundHeight, boundWidth;
+    } cases[] = {
+        {-32, 0, 0, -32, 0},  {0, 0, 0, 0, 0},         {INT_MIN, INT_MIN, 900, -170, -170},
+        {INT_MAX, 1, 0, 170, 10}, {-3, 200, -450, -10, 170}, {45, -20, 3600, 45, -20},
+    };
+    for (const auto& c : cases) {
+        LOGFONTA stored = {};
+        stored.lfHeight = c.height;
+        stored.lfWidth = c.width;
+        stored.lfEscapement = stored.lfOrientation = c.escapement;
+        const LOGFONTA f = BoundedClockFont(stored, 96);
+        EXPECT_EQ(f.lfHeight, c.boundHeight) << c.height;
+        EXPECT_EQ(f.lfWidth, c.boundWidth) << c.width;
+        EXPECT_EQ(f.lfEscapement, 0) << c.escapement;
+        EXPECT_EQ(f.lfOrientation, 0) << c.escapement;
+    }
+}
+
+TEST(ClockLogic, RebuildsEachShownSecondOrMinuteAndChimesFromTheOtherHalf)
+{
+    const SYSTEMTIME last = MakeTime(2026, 12, 6, 0, 10, 20, 5);
+    const struct {
+        WORD hour, minute, second;
+        LONG secondsUsed;
+        bool rebuild;
+    } cases[] = {
+        {10, 20, 5, 1, false}, {10, 20, 6, 1, true}, {10, 20, 6, 0, false},
+        {11, 20, 5, 0, false}, {10, 21, 5, 0, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NeedsRebuild(MakeTime(2026, 12, 6, 0, c.hour, c.minute, c.second), last, c.secondsUsed), c.rebuild)
+            << c.hour << ":" << c.minute << ":" << c.second << " seconds " << c.secondsUsed;
+    for (WORD m : {0, 29})
+        EXPECT_EQ(FirstChimeMinute(m), 30) << m;
+    for (WORD m : {30, 59})
+        EXPECT_EQ(FirstChimeMinute(m), 0) << m;
+}
+
+TEST(ClockLogic, Windows95AndOlderAreRefused)
+{
+    const struct {
+        DWORD major, minor, platform;
+        bool supported;
+    } cases[] = {{3, 51, 2, false}, {4, 0, 1, false}, {4, 10, 1, true}, {4, 0, 2, true}, {5, 0, 1, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsSupportedSystem(c.major, c.minor, c.platform), c.supported)
+            << c.major << "." << c.minor << " platform " << c.platform;
+}
+
+TEST(ClockLogic, GlyphsOffEveryScreenAreBroughtIntoTheWorkArea)
+{
+    const RECT glyphs = {3, 22, 203, 72};  // window-relative
+    const RECT work = {0, 0, 1024, 738};
+    const struct {
+        LONG left, top;
+        bool overlaps;  // partly visible: stays
+        LONG x, y;      // all inside
+    } cases[] = {
+        {40, 60, true, 40, 60},           {1000, 700, true, 821, 666},     {100000, 60, false, 821, 60},
+        {-300, -100, false, -3, -22},     {INT_MIN, INT_MAX, false, -3, 666}, {1021, 60, false, 821, 60},
+    };
+    for (const auto& c : cases) {
+        const RECT on = GlyphsAt({c.left, c.top}, glyphs);
+        EXPECT_EQ(Overlaps(on, work), c.overlaps) << c.left << "," << c.top;
+        const POINT p = MoveInto({c.left, c.top}, glyphs, work);
+        EXPECT_EQ(p.x, c.x) << c.left << "," << c.top;
+        EXPECT_EQ(p.y, c.y) << c.left << "," << c.top;
+    }
+    // Glyphs wider than the area keep their top-left corner in it.
+    const POINT p = MoveInto({5000, 10}, {0, 0, 2000, 50}, work);
+    EXPECT_EQ(p.x, 0);
+}
+
+TEST(ClockDrag, OnlyAPressedDragWithACursorMovesOrStores)
+{
+    const POINT grabbed = {150, 80}, window = {100, 60}, later = {400, 300};
+    POINT to = {-1, -1};
+    ClockDrag idle;
+    EXPECT_FALSE(idle.Follow(&later, &to));
+    EXPECT_EQ(idle.Release(&later, &to), ClockDrag::kNoDrag) << "a button-up without a button-down";
+
+    ClockDrag drag;
+    drag.Press(&grabbed, window);
+    ASSERT_TRUE(drag.Follow(&later, &to));
+    EXPECT_EQ(to.x, 350);
+    EXPECT_EQ(to.y, 280);
+    EXPECT_FALSE(drag.Follow(nullptr, &to)) << "an unread cursor moved the clock";
+    EXPECT_EQ(drag.Release(&later, &to), ClockDrag::kMoveTo);
+    EXPECT_EQ(drag.Release(&later, &to), ClockDrag::kNoDrag) << "released twice";
+
+    drag.Press(&grabbed, window);
+    EXPECT_EQ(drag.Release(nullptr, &to), ClockDrag::kStayPut) << "capture lost or cursor unread";
+    EXPECT_FALSE(drag.Follow(&later, &to)) << "still following after the drag ended";
+
+    drag.Press(nullptr, window);
+    EXPECT_FALSE(drag.Active()) << "a drag without a grab point";
+}
+
+}  // namespace
