@@ -1,84 +1,69 @@
-// The real Zentik.exe on the (virtual) display: started, looked at, and
-// handled from outside as a user or the system would.
+// The real Zentik.exe, started beside the test program and looked at from
+// outside as the system would.
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "framework/Handles.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
-#include "settings/ClockSettings.h"
 #include "settings/Registry.h"
 #include "support/ClockProcess.h"
-#include "support/DialogDriver.h"
 #include "support/WindowRegion.h"
 
 namespace {
 
+// Where Wine takes the Windows version it reports to Zentik.exe alone.
 const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\Zentik.exe";
 
 class ClockExe : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
-        std::strcpy(m_stored.FontInfo.lfFaceName, "DejaVu Sans");
-        m_stored.FontInfo.lfHeight = -48;
-        m_stored.FontInfo.lfWeight = FW_BOLD;
-        m_stored.WindowLeft = 60;
-        m_stored.WindowTop = 200;
-    }
-
+    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY); }
     void TearDown() override
     {
         RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
         RegDeleteKeyA(HKEY_CURRENT_USER, kAppDefaults);
     }
-
-    void Store() { ASSERT_EQ(SaveSettings(m_stored, "#32770"), 1); }
-
-    // The Windows version Wine reports to Zentik.exe alone.
-    static void PretendVersion(const char* version)
+    // A clock in DejaVu Sans at (left, 200).
+    static void Store(LONG left)
     {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        UniqueRegKey owner(key);
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(std::strlen(version) + 1));
+        ClockSettings stored;
+        std::strcpy(stored.FontInfo.lfFaceName, "DejaVu Sans");
+        stored.FontInfo.lfHeight = -48;
+        stored.WindowLeft = left;
+        stored.WindowTop = 200;
+        ASSERT_EQ(SaveSettings(stored, "#32770"), 1);
     }
-
-    ClockSettings m_stored;
+    static RECT Rect(HWND hwnd)
+    {
+        RECT r = {};
+        GetWindowRect(hwnd, &r);
+        return r;
+    }
 };
 
 TEST_F(ClockExe, ShowsATextShapeAtTheStoredPlace)
 {
-    Store();
+    Store(60);
     ClockProcess clock;
     HWND hwnd = clock.WaitForWindow("Zentik");
     ASSERT_NE(hwnd, nullptr);
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    const RECT r = Rect(hwnd);
     EXPECT_EQ(r.left, 60);
     EXPECT_EQ(r.top, 200);
-    const long long box = static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
-    EXPECT_GT(WindowRegion(hwnd).Area(), 0);
-    EXPECT_LT(WindowRegion(hwnd).Area() * 4, box) << "the region is no text outline";
+    const long long area = WindowRegion(hwnd).Area();
+    EXPECT_GT(area, 0);
+    EXPECT_LT(area * 4, static_cast<long long>(r.right - r.left) * (r.bottom - r.top)) << "no text outline";
 }
 
 TEST_F(ClockExe, AStoredPlaceOffEveryScreenShowsOnOneAndStaysStored)
 {
-    m_stored.WindowLeft = 100000;
-    Store();
+    Store(100000);
     ClockProcess clock;
     HWND hwnd = clock.WaitForWindow("Zentik");
     ASSERT_NE(hwnd, nullptr);
-    RECT r;
-    GetWindowRect(GetDlgItem(hwnd, IDC_CLOCK_TEXT), &r);
-    EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_GE(r.left, 0);
+    const RECT glyphs = Rect(GetDlgItem(hwnd, IDC_CLOCK_TEXT));
+    EXPECT_GE(glyphs.left, 0);
+    EXPECT_LE(glyphs.right, GetSystemMetrics(SM_CXSCREEN));
     ClockSettings stored;
     LoadSettings(stored);
     EXPECT_EQ(stored.WindowLeft, 100000);
@@ -97,8 +82,12 @@ TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
 
 TEST_F(ClockExe, Windows95IsRefused)
 {
-    Store();
-    PretendVersion("win95");
+    Store(60);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win95"), 6);
+    RegCloseKey(key);
     ClockProcess clock;
     HWND box = clock.WaitForWindow("Zentik");
     ASSERT_NE(box, nullptr);

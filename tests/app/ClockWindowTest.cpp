@@ -1,19 +1,177 @@
-// The clock window's wiring, one case per rule, in this process on the
-// test thread, driven by messages and simulated time.
+// The clock window's wiring, one case per rule, run on the test thread and
+// driven by messages, its time behind the seam and the system calls it
+// makes counted or steered through the import table.
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <set>
 
-#include "app/ClockHooks.h"
+#include <gtest/gtest.h>
+
+#include "app/ClockDlg.h"
+#include "chime/ChimeRequest.h"
+#include "chime/Sound.h"
+#include "core/ClockTime.h"
+#include "framework/WinApp.h"
+#include "options/ShowOptions.h"
+#include "res/resource.h"
+#include "settings/Registry.h"
+#include "support/ApiHook.h"
+#include "support/TestTime.h"
 
 #include <psapi.h>
 
 namespace {
 
-RECT GlyphsOnScreen(HWND clock)
+// What the clock did with regions and fonts, and what it is told.
+struct Ledger {
+    std::set<HRGN> ours, handedOver;
+    int deletedAfterHandOver = 0, fontsMade = 0, plays = 0;
+    LONG fontHeight = 0;
+    bool cursorFails = false, noMonitorFunctions = false, refuseRegions = false;
+    POINT cursor = {0, 0};
+    SYSTEMTIME now = {};
+} g;
+
+decltype(&PathToRegion) realPathToRegion;
+decltype(&SetWindowRgn) realSetWindowRgn;
+decltype(&DeleteObject) realDeleteObject;
+decltype(&CreateFontIndirectA) realCreateFont;
+decltype(&GetProcAddress) realGetProcAddress;
+
+// A region from a path is the clock's until the window takes it (the system
+// may then reuse its number); the rectangles of the fallback go untracked.
+HRGN WINAPI OnPathToRegion(HDC dc)
+{
+    HRGN r = realPathToRegion(dc);
+    g.handedOver.erase(r);
+    g.ours.insert(r);
+    return r;
+}
+int WINAPI OnSetWindowRgn(HWND w, HRGN r, BOOL redraw)
+{
+    const int ok = !g.refuseRegions && realSetWindowRgn(w, r, redraw);
+    if (ok && g.ours.erase(r))
+        g.handedOver.insert(r);
+    return ok;
+}
+BOOL WINAPI OnDeleteObject(HGDIOBJ h)
+{
+    g.deletedAfterHandOver += static_cast<int>(g.handedOver.count(static_cast<HRGN>(h)));
+    g.ours.erase(static_cast<HRGN>(h));
+    return realDeleteObject(h);
+}
+HFONT WINAPI OnCreateFont(const LOGFONTA* f)
+{
+    ++g.fontsMade;
+    g.fontHeight = f->lfHeight;
+    return realCreateFont(f);
+}
+BOOL WINAPI OnGetCursorPos(POINT* p) { return !g.cursorFails && (*p = g.cursor, true); }
+FARPROC WINAPI OnGetProcAddress(HMODULE m, LPCSTR name)
+{
+    const bool monitor = HIWORD(reinterpret_cast<ULONG_PTR>(name)) &&
+                         (!lstrcmpA(name, "MonitorFromRect") || !lstrcmpA(name, "GetMonitorInfoA"));
+    return g.noMonitorFunctions && monitor ? nullptr : realGetProcAddress(m, name);
+}
+
+const struct {
+    const char* dll;
+    const char* name;
+    void* hook;
+    void* real;
+} kHooks[] = {
+    {"gdi32.dll", "PathToRegion", reinterpret_cast<void*>(&OnPathToRegion), &realPathToRegion},
+    {"user32.dll", "SetWindowRgn", reinterpret_cast<void*>(&OnSetWindowRgn), &realSetWindowRgn},
+    {"gdi32.dll", "DeleteObject", reinterpret_cast<void*>(&OnDeleteObject), &realDeleteObject},
+    {"gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(&OnCreateFont), &realCreateFont},
+    {"user32.dll", "GetCursorPos", reinterpret_cast<void*>(&OnGetCursorPos), nullptr},
+    {"kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&OnGetProcAddress), &realGetProcAddress},
+};
+
+class ClockWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
+        g = Ledger();
+        std::strcpy(m_stored.FontInfo.lfFaceName, "DejaVu Sans");
+        m_stored.FontInfo.lfHeight = -32;
+        m_stored.WindowLeft = 40;
+        m_stored.WindowTop = 60;
+        SetNow(9, 5, 7);
+        SetClockTimeSource([](SYSTEMTIME* now) { *now = g.now; });
+        // The worker runs inline, so each chime is counted when it is due.
+        SetChimeThreadStarter([](unsigned (*proc)(void*), void* p) { return proc(p), true; });
+        SetSoundPlayer([](LPCSTR, HMODULE, DWORD) { return ++g.plays, TRUE; });
+        for (const auto& h : kHooks) {
+            void* real = HookImport(h.dll, h.name, h.hook);
+            if (h.real)
+                std::memcpy(h.real, &real, sizeof(real));
+            m_saved.push_back(real);
+        }
+    }
+
+    void TearDown() override
+    {
+        for (size_t i = 0; i < m_saved.size(); ++i)
+            HookImport(kHooks[i].dll, kHooks[i].name, m_saved[i]);
+        SetClockTimeSource(nullptr);
+        SetChimeThreadStarter(nullptr);
+        SetSoundPlayer(nullptr);
+        RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
+    }
+
+    static void SetNow(WORD hour, WORD minute, WORD second) { g.now = MakeTime(2026, 12, 6, 0, hour, minute, second); }
+    static void Tick(HWND clock) { SendMessageA(clock, WM_TIMER, 1, 0); }
+    static void Change(HWND clock, UINT flags)
+    {
+        g_settings.ChangeFlags = flags;
+        SendMessageA(clock, WM_SETTINGS_CHANGED, 0, 0);
+    }
+
+    // Runs the clock on this thread; `script` runs inside its message loop
+    // once it shows, then the Exit command ends it.
+    void Run(std::function<void(HWND clock)> script)
+    {
+        ASSERT_EQ(SaveSettings(m_stored, "#32770"), 1);
+        g_settings = ClockSettings();
+        g_settings.OsVersion.dwMajorVersion = 5;
+        CClockDlg dlg;
+        CWinApp app;
+        app.m_pMainWnd = &dlg;
+        s_clock = &dlg.m_hWnd;
+        s_script = std::move(script);
+        SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            s_script(*s_clock);
+            SendMessageA(*s_clock, WM_COMMAND, ID_POPUP_EXIT, 0);
+        });
+        dlg.DoModal();
+        app.m_pMainWnd = nullptr;
+    }
+
+    ClockSettings m_stored;
+
+private:
+    std::vector<void*> m_saved;
+    static inline HWND* s_clock;
+    static inline std::function<void(HWND)> s_script;
+};
+
+RECT Glyphs(HWND clock)
 {
     RECT r;
     GetWindowRect(GetDlgItem(clock, IDC_CLOCK_TEXT), &r);
     return r;
+}
+
+LONG Left(HWND clock)
+{
+    RECT r;
+    GetWindowRect(clock, &r);
+    return r.left;
 }
 
 bool OnTheScreen(const RECT& r)
@@ -22,41 +180,28 @@ bool OnTheScreen(const RECT& r)
            r.bottom <= GetSystemMetrics(SM_CYSCREEN) && r.right > r.left;
 }
 
-POINT WindowAt(HWND clock)
-{
-    RECT r;
-    GetWindowRect(clock, &r);
-    return {r.left, r.top};
-}
-
 SIZE_T WorkingSet()
 {
-    using Fn = BOOL(WINAPI*)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
-    const auto get = reinterpret_cast<Fn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo")));
     PROCESS_MEMORY_COUNTERS pmc = {};
-    return get && get(GetCurrentProcess(), &pmc, sizeof(pmc)) ? pmc.WorkingSetSize : 0;
+    return GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof(pmc)) ? pmc.WorkingSetSize : 0;
 }
 
 TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 {
-    Run([](CClockDlg&, HWND clock) {
-        EXPECT_EQ(WindowAt(clock).x, 40);
-        EXPECT_EQ(WindowAt(clock).y, 60);
+    Run([](HWND clock) {
+        EXPECT_EQ(Left(clock), 40);
         EXPECT_TRUE(GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
-
         g_settings.ZOrder = 0;
-        g_settings.ChangeFlags = CHANGED_ZORDER;
-        SendMessageA(clock, WM_SETTINGS_CHANGED, 0, 0);
+        Change(clock, CHANGED_ZORDER);
         EXPECT_FALSE(GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the z-order change was not applied";
 
         g_settings.FontInfo.lfHeight = INT_MIN;
-        g_settings.ChangeFlags = CHANGED_FONT;
-        const int before = g_ledger.fontsMade;
-        SendMessageA(clock, WM_SETTINGS_CHANGED, 0, 0);
-        EXPECT_EQ(g_ledger.fontsMade, before + 1) << "the font change made no font";
-        EXPECT_EQ(g_ledger.lastFont.lfHeight, -128 * GetDeviceCaps(GetDC(nullptr), LOGPIXELSY) / 72)
-            << "an unbounded height";
+        const int before = g.fontsMade;
+        Change(clock, CHANGED_FONT);
+        EXPECT_EQ(g.fontsMade, before + 1) << "the font change made no font";
+        HDC screen = GetDC(nullptr);
+        EXPECT_EQ(g.fontHeight, -128 * GetDeviceCaps(screen, LOGPIXELSY) / 72) << "an unbounded height";
+        ReleaseDC(nullptr, screen);
         EXPECT_EQ(g_settings.FontInfo.lfHeight, INT_MIN) << "the stored height was changed";
     });
 }
@@ -65,91 +210,83 @@ TEST_F(ClockWindow, GlyphsOffEveryScreenAreShownOnTheNearestOne)
 {
     m_stored.WindowLeft = 100000;
     for (bool multiMonitor : {true, false}) {
-        g_ledger.noMonitorFunctions = !multiMonitor;
-        Run([multiMonitor](CClockDlg&, HWND clock) {
-            EXPECT_TRUE(OnTheScreen(GlyphsOnScreen(clock))) << "at start-up; multi-monitor " << multiMonitor;
+        g.noMonitorFunctions = !multiMonitor;
+        Run([multiMonitor](HWND clock) {
+            EXPECT_TRUE(OnTheScreen(Glyphs(clock))) << "at start-up; multi-monitor " << multiMonitor;
             for (UINT msg : {WM_DISPLAYCHANGE, WM_SETTINGCHANGE}) {
                 SetWindowPos(clock, nullptr, 5000, 5000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 SendMessageA(clock, msg, msg == WM_SETTINGCHANGE ? SPI_SETWORKAREA : 0, 0);
-                EXPECT_TRUE(OnTheScreen(GlyphsOnScreen(clock))) << "after message " << msg;
+                EXPECT_TRUE(OnTheScreen(Glyphs(clock))) << "after message " << msg;
             }
             EXPECT_EQ(g_settings.WindowLeft, 100000) << "the stored place was changed";
         });
     }
 }
 
-TEST_F(ClockWindow, AnOutlessTextLeavesTheGlyphAreaToClick)
+TEST_F(ClockWindow, ATextWithoutOutlineLeavesTheGlyphAreaToClick)
 {
     std::strcpy(m_stored.Format.DispFormat, " ");
-    Run([](CClockDlg&, HWND clock) {
+    Run([](HWND clock) {
         HRGN region = CreateRectRgn(0, 0, 0, 0);
-        RECT box = {};
-        EXPECT_EQ(GetWindowRgn(clock, region), SIMPLEREGION);
-        GetRgnBox(region, &box);
-        EXPECT_GT(box.right - box.left, 0) << "an empty window";
+        EXPECT_EQ(GetWindowRgn(clock, region), SIMPLEREGION) << "an empty window";
         DeleteObject(region);
     });
 }
 
 TEST_F(ClockWindow, ADragEndsWithTheCaptureAndNeedsTheCursor)
 {
-    Run([](CClockDlg&, HWND clock) {
-        g_ledger.cursor = {60, 70};
+    Run([](HWND clock) {
+        g.cursor = {60, 70};
         SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-        g_ledger.cursor = {260, 170};
+        g.cursor = {260, 170};
         Tick(clock);
-        EXPECT_EQ(WindowAt(clock).x, 240) << "the clock did not follow";
-        g_ledger.cursorFails = true;
+        EXPECT_EQ(Left(clock), 240) << "the clock did not follow";
+        g.cursorFails = true;
         Tick(clock);
         SendMessageA(clock, WM_CAPTURECHANGED, 0, 0);
-        g_ledger.cursorFails = false;
-        g_ledger.cursor = {500, 400};
+        g.cursorFails = false;
+        g.cursor = {500, 400};
         Tick(clock);
-        EXPECT_EQ(WindowAt(clock).x, 240) << "followed the cursor after the capture was lost";
-        EXPECT_EQ(g_settings.WindowLeft, 240) << "not stored where the drag left it";
         SendMessageA(clock, WM_LBUTTONUP, 0, 0);
-        EXPECT_EQ(WindowAt(clock).x, 240) << "a button-up alone moved the clock";
+        EXPECT_EQ(Left(clock), 240) << "moved after the capture was lost";
+        EXPECT_EQ(g_settings.WindowLeft, 240) << "not stored where the drag left it";
     });
 }
 
-TEST_F(ClockWindow, EachRegionIsHandedOverOnceOrFreedOnce)
+TEST_F(ClockWindow, ARefusedRegionIsFreedAndNotKept)
 {
-    Run([](CClockDlg&, HWND clock) {
-        g_ledger.refuseRegions = true;
+    Run([](HWND clock) {
+        g.refuseRegions = true;
         SetNow(9, 5, 8);
         Tick(clock);
-        EXPECT_TRUE(g_ledger.ours.empty()) << "a refused region was kept";
-        EXPECT_NE(g_settings.ClockRegion, nullptr);
-        EXPECT_EQ(g_ledger.handedOver.count(g_settings.ClockRegion), 1u) << "the handle is not the window's";
+        EXPECT_TRUE(g.ours.empty()) << "a refused region was kept";
+        EXPECT_EQ(g.handedOver.count(g_settings.ClockRegion), 1u) << "the handle is not the window's";
     });
-    EXPECT_EQ(g_ledger.deletedAfterHandOver, 0);
 }
 
-// Simulated hours through the time seam, each second a rebuild, each half
-// hour one chime; ZENTIK_CLOCK_HOURS sets how many (the long run uses 48).
+// Simulated hours, each second a rebuild, each half hour one chime;
+// ZENTIK_CLOCK_HOURS says how many (scripts/longrun.sh runs 48).
 TEST_F(ClockWindow, RunsForHoursWithoutGrowing)
 {
     const char* env = std::getenv("ZENTIK_CLOCK_HOURS");
-    const int hours = env ? std::atoi(env) : 1;
+    const long hours = env ? std::atol(env) : 1;
     m_stored.ChimeHour = 1;
-    Run([hours](CClockDlg&, HWND clock) {
+    Run([hours](HWND clock) {
         const SIZE_T startSet = WorkingSet();
         const DWORD startTime = GetTickCount();
-        size_t peakRegions = 0;
-        for (long s = 0; s < hours * 3600L; ++s) {
-            const long t = 9 * 3600L + 5 * 60 + 8 + s;
+        size_t kept = 0;
+        for (long t = 9 * 3600L + 5 * 60 + 8; t < 9 * 3600L + 5 * 60 + 8 + hours * 3600; ++t) {
             SetNow(static_cast<WORD>(t / 3600 % 24), static_cast<WORD>(t / 60 % 60), static_cast<WORD>(t % 60));
             Tick(clock);
-            peakRegions = std::max(peakRegions, g_ledger.ours.size());
+            kept = std::max(kept, g.ours.size());
         }
-        EXPECT_EQ(g_ledger.plays, 2 * hours);
-        EXPECT_EQ(peakRegions, 0u) << "a region was left behind by a rebuild";
-        std::printf("%d h: %lu ms, plays %d, regions kept %zu, working set %lu -> %lu KiB\n", hours,
-                    GetTickCount() - startTime, g_ledger.plays, peakRegions,
-                    static_cast<unsigned long>(startSet / 1024), static_cast<unsigned long>(WorkingSet() / 1024));
+        EXPECT_EQ(g.plays, 2 * hours);
+        EXPECT_EQ(kept, 0u) << "a rebuild left a region behind";
         EXPECT_LT(WorkingSet(), startSet + 4 * 1024 * 1024) << "the working set grew";
+        std::printf("%ld h: %lu ms, %d chimes, working set %lu -> %lu KiB\n", hours, GetTickCount() - startTime,
+                    g.plays, static_cast<unsigned long>(startSet >> 10), static_cast<unsigned long>(WorkingSet() >> 10));
     });
-    EXPECT_EQ(g_ledger.deletedAfterHandOver, 0) << "a region was freed after the window took it";
+    EXPECT_EQ(g.deletedAfterHandOver, 0) << "a region was freed after the window took it";
 }
 
 }  // namespace
