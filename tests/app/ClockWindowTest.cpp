@@ -39,6 +39,7 @@ decltype(&SetWindowRgn) realSetWindowRgn;
 decltype(&DeleteObject) realDeleteObject;
 decltype(&CreateFontIndirectA) realCreateFont;
 decltype(&GetProcAddress) realGetProcAddress;
+decltype(&GetCursorPos) realGetCursorPos;
 
 // A region from a path is the clock's until the window takes it (the system
 // may then reuse its number); the rectangles of the fallback go untracked.
@@ -80,13 +81,13 @@ const struct {
     const char* dll;
     const char* name;
     void* hook;
-    void* real;
+    void* real;  // where the replaced function is kept
 } kHooks[] = {
     {"gdi32.dll", "PathToRegion", reinterpret_cast<void*>(&OnPathToRegion), &realPathToRegion},
     {"user32.dll", "SetWindowRgn", reinterpret_cast<void*>(&OnSetWindowRgn), &realSetWindowRgn},
     {"gdi32.dll", "DeleteObject", reinterpret_cast<void*>(&OnDeleteObject), &realDeleteObject},
     {"gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(&OnCreateFont), &realCreateFont},
-    {"user32.dll", "GetCursorPos", reinterpret_cast<void*>(&OnGetCursorPos), nullptr},
+    {"user32.dll", "GetCursorPos", reinterpret_cast<void*>(&OnGetCursorPos), &realGetCursorPos},
     {"kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&OnGetProcAddress), &realGetProcAddress},
 };
 
@@ -105,18 +106,14 @@ protected:
         // The worker runs inline, so each chime is counted when it is due.
         SetChimeThreadStarter([](unsigned (*proc)(void*), void* p) { return proc(p), true; });
         SetSoundPlayer([](LPCSTR, HMODULE, DWORD) { return ++g.plays, TRUE; });
-        for (const auto& h : kHooks) {
-            void* real = HookImport(h.dll, h.name, h.hook);
-            if (h.real)
-                std::memcpy(h.real, &real, sizeof(real));
-            m_saved.push_back(real);
-        }
+        for (const auto& h : kHooks)
+            *static_cast<void**>(h.real) = HookImport(h.dll, h.name, h.hook);
     }
 
     void TearDown() override
     {
-        for (size_t i = 0; i < m_saved.size(); ++i)
-            HookImport(kHooks[i].dll, kHooks[i].name, m_saved[i]);
+        for (const auto& h : kHooks)
+            HookImport(h.dll, h.name, *static_cast<void**>(h.real));
         SetClockTimeSource(nullptr);
         SetChimeThreadStarter(nullptr);
         SetSoundPlayer(nullptr);
@@ -155,7 +152,6 @@ protected:
     ClockSettings m_stored;
 
 private:
-    std::vector<void*> m_saved;
     static inline HWND* s_clock;
     static inline std::function<void(HWND)> s_script;
 };
