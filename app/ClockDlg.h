@@ -27,6 +27,8 @@ public:
     INT_PTR ShowOptions();
     LONG SaveSettings();
 
+    // Each tick: the drag follows the cursor, then the chime decision, then
+    // the display.
     void OnTimer(UINT_PTR id);
     HBRUSH OnCtlColor(HDC hdc, HWND ctl, UINT ctlType);
     void OnProperties();
@@ -37,8 +39,6 @@ public:
     void OnLButtonUp(UINT flags, POINT pt);
     void OnRButtonUp(UINT flags, POINT pt);
     void OnCaptureChanged();
-
-    int NextChimeMinute() const { return m_nNextChimeMinute; }
 
 private:
     void OnSettingsChanged();

@@ -1,5 +1,6 @@
 // The clock window's decisions, each as one table.
 #include <climits>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -22,10 +23,9 @@ TEST(ClockLogic, SizesAreWideEnoughAndNeverOverflow)
     };
     for (const auto& c : cases) {
         const ClockSize s = ClockSizeFor(c.w, c.h, c.ox, c.oy);
-        EXPECT_EQ(s.windowWidth, c.size.windowWidth) << c.w << "x" << c.h;
-        EXPECT_EQ(s.windowHeight, c.size.windowHeight) << c.w << "x" << c.h;
-        EXPECT_EQ(s.textWidth, c.size.textWidth) << c.w << "x" << c.h;
-        EXPECT_EQ(s.textHeight, c.size.textHeight) << c.w << "x" << c.h;
+        EXPECT_EQ(std::tie(s.windowWidth, s.windowHeight, s.textWidth, s.textHeight),
+                  std::tie(c.size.windowWidth, c.size.windowHeight, c.size.textWidth, c.size.textHeight))
+            << c.w << "x" << c.h;
     }
 }
 
