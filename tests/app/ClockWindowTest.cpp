@@ -156,13 +156,6 @@ private:
     static inline std::function<void(HWND)> s_script;
 };
 
-RECT Glyphs(HWND clock)
-{
-    RECT r;
-    GetWindowRect(GetDlgItem(clock, IDC_CLOCK_TEXT), &r);
-    return r;
-}
-
 LONG Left(HWND clock)
 {
     RECT r;
@@ -170,8 +163,10 @@ LONG Left(HWND clock)
     return r.left;
 }
 
-bool OnTheScreen(const RECT& r)
+bool GlyphsOnTheScreen(HWND clock)
 {
+    RECT r;
+    GetWindowRect(GetDlgItem(clock, IDC_CLOCK_TEXT), &r);
     return r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
            r.bottom <= GetSystemMetrics(SM_CYSCREEN) && r.right > r.left;
 }
@@ -208,11 +203,11 @@ TEST_F(ClockWindow, GlyphsOffEveryScreenAreShownOnTheNearestOne)
     for (bool multiMonitor : {true, false}) {
         g.noMonitorFunctions = !multiMonitor;
         Run([multiMonitor](HWND clock) {
-            EXPECT_TRUE(OnTheScreen(Glyphs(clock))) << "at start-up; multi-monitor " << multiMonitor;
+            EXPECT_TRUE(GlyphsOnTheScreen(clock)) << "at start-up; multi-monitor " << multiMonitor;
             for (UINT msg : {WM_DISPLAYCHANGE, WM_SETTINGCHANGE}) {
                 SetWindowPos(clock, nullptr, 5000, 5000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 SendMessageA(clock, msg, msg == WM_SETTINGCHANGE ? SPI_SETWORKAREA : 0, 0);
-                EXPECT_TRUE(OnTheScreen(Glyphs(clock))) << "after message " << msg;
+                EXPECT_TRUE(GlyphsOnTheScreen(clock)) << "after message " << msg;
             }
             EXPECT_EQ(g_settings.WindowLeft, 100000) << "the stored place was changed";
         });
