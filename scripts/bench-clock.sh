@@ -19,7 +19,10 @@ cmake --build --preset $preset --target Zentik clock_bench lean_clock seed_setti
 
 export ZENTIK_WINE_ROOT
 ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-bench.XXXXXX)
-display=${BENCH_DISPLAY:-98}
+# A virtual display of our own, on the first free number.
+for display in $(seq 90 130); do
+  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] || break
+done
 Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'WINEPREFIX=$ZENTIK_WINE_ROOT/en wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$ZENTIK_WINE_ROOT"' EXIT

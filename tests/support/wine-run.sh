@@ -50,10 +50,9 @@ mkdir -p "$root"
     for face in 'MS PGothic' 'ＭＳ Ｐゴシック'; do
       $wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'IPAPGothic' /f >/dev/null 2>&1
     done
-    # Wine finds the fonts of its data folder by a path it cannot open when
-    # started through its 64-bit loader (it holds "..": /usr/lib/wine/../../
-    # share/wine), so captions would draw their buttons in a text font;
-    # Marlett in the prefix's own font folder is always found.
+    # This Wine does not load the fonts of its data folder (it reaches it as
+    # /usr/lib/wine/../../share/wine), so captions would draw their buttons
+    # in a text font; Marlett in the prefix's own font folder is found.
     [ -f /usr/share/wine/fonts/marlett.ttf ] && cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
     wineserver -w
     touch "$prefix/.zentik-ready"
