@@ -49,6 +49,13 @@ const MessageMap* CClockDlg::GetMessageMap() const
 
 bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
 {
+    if (msg == WM_ERASEBKGND || msg == WM_NCPAINT) {
+        // The window region lets through only glyphs inside control 1001,
+        // which paints them: the frame and the dialog's own background are
+        // never seen, so each new region repaints only the control.
+        *result = msg == WM_ERASEBKGND;
+        return true;
+    }
     if (msg == WM_SETTINGS_CHANGED) {
         OnSettingsChanged();
         *result = 0;
