@@ -2,11 +2,16 @@
 
 #include <shellapi.h>
 
+#include "framework/OnDemand.h"
 #include "res/resource.h"
 
 const char kHomePageUrl[] = "https://www.example.com/zentik/";
 
-void OpenHomePage(HWND owner) { ShellExecuteA(owner, nullptr, kHomePageUrl, nullptr, nullptr, SW_SHOWNORMAL); }
+void OpenHomePage(HWND owner)
+{
+    if (const auto open = ON_DEMAND("shell32.dll", ShellExecuteA))
+        open(owner, nullptr, kHomePageUrl, nullptr, nullptr, SW_SHOWNORMAL);
+}
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
 

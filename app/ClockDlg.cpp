@@ -53,6 +53,13 @@ const MessageMap* CClockDlg::GetMessageMap() const
 bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
 {
     switch (msg) {
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:
+        // The window region lets through only glyphs inside control 1001,
+        // which paints them: the frame and the dialog's own background are
+        // never seen, so each new region repaints only the control.
+        *result = msg == WM_ERASEBKGND;
+        return true;
     case WM_SETTINGS_CHANGED:
         OnSettingsChanged();
         *result = 0;

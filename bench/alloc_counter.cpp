@@ -21,7 +21,11 @@ void* operator new(std::size_t size)
         ++g_allocations;
     if (void* p = std::malloc(size ? size : 1))
         return p;
+#if __cpp_exceptions
     throw std::bad_alloc();
+#else
+    std::abort();  // Windows builds have no exceptions
+#endif
 }
 
 void operator delete(void* p) noexcept { std::free(p); }

@@ -4,6 +4,8 @@
 
 #include <atomic>
 
+#include "framework/OnDemand.h"
+
 namespace {
 
 // Read on every worker thread; set by tests while none runs.
@@ -14,7 +16,10 @@ std::atomic<SoundPlayer> g_player{nullptr};
 BOOL PlayWave(LPCSTR sound, DWORD flags)
 {
     const SoundPlayer player = g_player.load();
-    return player ? player(sound, nullptr, flags) : PlaySoundA(sound, nullptr, flags);
+    if (player)
+        return player(sound, nullptr, flags);
+    const auto play = ON_DEMAND("winmm.dll", PlaySoundA);
+    return play ? play(sound, nullptr, flags) : FALSE;
 }
 
 void SetSoundPlayer(SoundPlayer player) { g_player.store(player); }

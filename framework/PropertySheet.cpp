@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include <commctrl.h>
+
+#include "framework/OnDemand.h"
 #include "framework/PropertyPage.h"
 #include "framework/WinApp.h"
 
@@ -45,7 +48,12 @@ INT_PTR CPropertySheet::DoModal()
     m_bCancelled = false;
     // The system reports only whether anything was applied; which button
     // closed the sheet comes from the pages (they hear of a cancel).
-    if (PropertySheetA(&psh) < 0)
+    const auto init = ON_DEMAND("comctl32.dll", InitCommonControls);
+    const auto show = ON_DEMAND("comctl32.dll", PropertySheetA);
+    if (!init || !show)
+        return -1;
+    init();
+    if (show(&psh) < 0)
         return -1;
     return m_bCancelled ? IDCANCEL : IDOK;
 }

@@ -1,11 +1,8 @@
 // The program's entry point: runs the application object's start-up.
 #include "framework/WinApp.h"
 
-#include <commctrl.h>
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    InitCommonControls();
     CWinApp* app = TheApp();
     if (!app)
         return 1;

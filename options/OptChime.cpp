@@ -8,6 +8,7 @@
 
 #include "chime/Sound.h"
 #include "framework/DataExchange.h"
+#include "framework/OnDemand.h"
 #include "core/FixedField.h"
 #include "options/PathSplit.h"
 #include "options/ShowOptions.h"
@@ -131,7 +132,8 @@ void COptChime::ChooseWave(const char* stored, std::string& working, const CWnd&
     ofn.nMaxFile = sizeof(file);
     ofn.lpstrInitialDir = folder;
     ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&ofn))
+    const auto choose = ON_DEMAND("comdlg32.dll", GetOpenFileNameA);
+    if (!choose || !choose(&ofn))
         return;
     working = file;
     SetWindowTextA(shown.m_hWnd, file);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "framework/DataExchange.h"
+#include "framework/OnDemand.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
@@ -83,7 +84,8 @@ void COptGen::OnFontRef()
     cf.Flags = kFontDialogFlags;
     cf.nSizeMin = 8;
     cf.nSizeMax = 128;
-    if (!ChooseFontA(&cf) || std::memcmp(&chosen, &m_lf, sizeof(m_lf)) == 0)
+    const auto choose = ON_DEMAND("comdlg32.dll", ChooseFontA);
+    if (!choose || !choose(&cf) || std::memcmp(&chosen, &m_lf, sizeof(m_lf)) == 0)
         return;
     m_lf = chosen;
     ShowFont();
@@ -101,7 +103,8 @@ void COptGen::OnColorRef()
     cc.rgbResult = m_clrFore;
     cc.lpCustColors = g_settings.ColorTable;
     cc.Flags = CC_RGBINIT;
-    if (!ChooseColorA(&cc) || cc.rgbResult == m_clrFore)
+    const auto choose = ON_DEMAND("comdlg32.dll", ChooseColorA);
+    if (!choose || !choose(&cc) || cc.rgbResult == m_clrFore)
         return;
     m_clrFore = cc.rgbResult;
     m_brColor.reset(CreateSolidBrush(m_clrFore));

@@ -2,46 +2,55 @@
 # Measures the running clock under Wine on a virtual display:
 #  - clock_bench.exe: one rebuild in microseconds; ticks without a rebuild
 #    (heap allocations and CPU per tick) in the real clock window;
-#  - the CPU time of Zentik.exe over 60 s with seconds shown, beside a
-#    minimal program that only runs a 100 ms timer.
+#  - Zentik.exe beside lean_clock.exe (the same font, colour and format, a
+#    100 ms timer and a new window region each second, nothing else), both
+#    running at once for SECONDS_RUN s with seconds shown: resident memory
+#    after start-up and at the end, and the CPU time each used.
+# The i686 build where this kernel runs 32-bit programs, else the x86_64 one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_RUN=${SECONDS_RUN:-60}
 
 scripts/setup.sh
-[ -f build/mingw32/CMakeCache.txt ] || cmake --preset mingw32 >/dev/null
-cmake --build --preset mingw32 --target Zentik clock_bench timer_baseline seed_settings >/dev/null
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=mingw32; else preset=mingw64; fi
+echo "Measuring the $preset build."
+[ -f build/$preset/CMakeCache.txt ] || cmake --preset $preset >/dev/null
+cmake --build --preset $preset --target Zentik clock_bench lean_clock seed_settings >/dev/null
 
 export ZENTIK_WINE_ROOT
 ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-bench.XXXXXX)
-Xvfb :98 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A virtual display of our own, on the first free number.
+for display in $(seq 90 130); do
+  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] || break
+done
+Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'WINEPREFIX=$ZENTIK_WINE_ROOT/en wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$ZENTIK_WINE_ROOT"' EXIT
-export DISPLAY=:98
+export DISPLAY=:$display
 until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 
 run=tests/support/wine-run.sh
-bin=build/mingw32/bin
+bin=build/$preset/bin
 $run $bin/clock_bench.exe 5 | tr -d '\r'
 
-# CPU seconds (user + system) a process has used, from /proc.
+# CPU seconds (user + system) and resident KiB of a process, from /proc.
 cpu_of() { awk -v hz="$(getconf CLK_TCK)" '{ printf "%.2f", ($14 + $15) / hz }' "/proc/$1/stat"; }
-
-measure() {  # name, exe
-  $run "$2" >/dev/null 2>&1 &
-  sleep 2
-  local pid server
-  pid=$(pgrep -n -f "$(basename "$2")")
-  server=$(pgrep -n wineserver)
-  local c0 s0
-  c0=$(cpu_of "$pid"); s0=$(cpu_of "$server")
-  sleep "$SECONDS_RUN"
-  awk -v name="$1" -v c="$(cpu_of "$pid")" -v c0="$c0" -v s="$(cpu_of "$server")" -v s0="$s0" -v t="$SECONDS_RUN" \
-    'BEGIN { printf "%s: %.2f s CPU in %d s (wineserver %.2f s)\n", name, c - c0, t, s - s0 }'
-  kill "$pid" 2>/dev/null || true
-  sleep 1
-}
+rss_of() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
 $run $bin/seed_settings.exe
-measure "Zentik.exe, seconds shown" "$bin/Zentik.exe"
-measure "100 ms timer baseline" "$bin/timer_baseline.exe"
+$run $bin/Zentik.exe >/dev/null 2>&1 &
+$run $bin/lean_clock.exe >/dev/null 2>&1 &
+sleep 5
+clock=$(pgrep -n -f 'Zentik\.exe')
+lean=$(pgrep -n -f 'lean_clock\.exe')
+c0=$(cpu_of "$clock") l0=$(cpu_of "$lean") crss0=$(rss_of "$clock") lrss0=$(rss_of "$lean")
+sleep "$SECONDS_RUN"
+c1=$(cpu_of "$clock") l1=$(cpu_of "$lean") crss1=$(rss_of "$clock") lrss1=$(rss_of "$lean")
+kill "$clock" "$lean" 2>/dev/null || true
+
+awk -v t="$SECONDS_RUN" -v c0="$c0" -v c1="$c1" -v l0="$l0" -v l1="$l1" \
+    -v cr0="$crss0" -v cr1="$crss1" -v lr0="$lrss0" -v lr1="$lrss1" 'BEGIN {
+  printf "Zentik.exe: %.2f s CPU in %d s, resident %d KiB after start-up, %d KiB at the end\n", c1 - c0, t, cr0, cr1
+  printf "lean_clock: %.2f s CPU in %d s, resident %d KiB after start-up, %d KiB at the end\n", l1 - l0, t, lr0, lr1
+  if (l1 > l0) printf "CPU ratio %.2f, resident difference %d KiB\n", (c1 - c0) / (l1 - l0), cr1 - lr1
+}'

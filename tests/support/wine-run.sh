@@ -50,6 +50,10 @@ mkdir -p "$root"
     for face in 'MS PGothic' 'ＭＳ Ｐゴシック'; do
       $wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'IPAPGothic' /f >/dev/null 2>&1
     done
+    # This Wine does not load the fonts of its data folder (it reaches it as
+    # /usr/lib/wine/../../share/wine), so captions would draw their buttons
+    # in a text font; Marlett in the prefix's own font folder is found.
+    [ -f /usr/share/wine/fonts/marlett.ttf ] && cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
     wineserver -w
     touch "$prefix/.zentik-ready"
   fi

@@ -1,0 +1,55 @@
+// The few pieces of the C++ runtime the shipped exe uses, without the parts
+// that only exception handling needs. Built with -fno-exceptions, the program
+// can only end when memory runs out or a container is misused, which is what
+// the library's own versions do too, after dragging in the unwinder, the
+// demangler and a printf with floating point.
+#include <cstdarg>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+void* operator new(std::size_t size)
+{
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    std::abort();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+
+// The library's own copies of the string code were built to catch and
+// rethrow; these, built like the rest of the program, take their place.
+template class std::basic_string<char>;
+template class std::basic_string<wchar_t>;
+
+// What the string and vector code calls where it would throw.
+namespace std {
+void __throw_bad_alloc() { abort(); }
+void __throw_bad_array_new_length() { abort(); }
+void __throw_length_error(const char*) { abort(); }
+void __throw_logic_error(const char*) { abort(); }
+void __throw_out_of_range_fmt(const char*, ...) { abort(); }
+}  // namespace std
+
+// The library's headers send snprintf to their own printf, which brings
+// floating point and wide-character conversions along. The program formats
+// only integers, which the system's C runtime does the same way. A string
+// that does not fit comes back cut and terminated, and the result is then
+// the buffer size (at least that much was needed).
+extern "C" int __mingw_vsnprintf(char* out, std::size_t size, const char* format, va_list args)
+{
+    if (size == 0)
+        return 0;
+    const int n = _vsnprintf(out, size - 1, format, args);
+    out[size - 1] = '\0';
+    return n < 0 ? static_cast<int>(size) : n;
+}

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Takes the README's pictures (into docs/screenshots, or the folder given):
+# Zentik's first run in a prefix of its own on a virtual display, its sheet
+# answered as a user would (a TrueType font chosen in the font dialog, OK,
+# OK), the clock, then the options sheet's three pages opened from its menu.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/screenshots}
+
+scripts/setup.sh
+# The shipped i686 build where this kernel runs 32-bit programs, else x86_64.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=mingw32; else preset=mingw64; fi
+[ -f build/$preset/CMakeCache.txt ] || cmake --preset $preset >/dev/null
+cmake --build --preset $preset --target Zentik first_run >/dev/null
+bin=build/$preset/bin
+
+export ZENTIK_WINE_ROOT
+ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-shots.XXXXXX)
+# A virtual display of our own, on the first free number.
+for display in $(seq 90 130); do
+  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] || break
+done
+Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'WINEPREFIX=$ZENTIK_WINE_ROOT/en wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$ZENTIK_WINE_ROOT"' EXIT
+export DISPLAY=:$display
+until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+run=tests/support/wine-run.sh
+$run cmd /c exit 0 >/dev/null 2>&1
+
+# A window as it is on the screen, found by its title.
+shoot() {  # title, file
+  local WIDTH HEIGHT X Y WINDOW SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$(xdotool search --sync --name "^$1\$" | head -n 1)")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
+}
+
+mkdir -p "$out"
+$run $bin/Zentik.exe >/dev/null 2>&1 &
+$run $bin/first_run.exe answer || { echo "The first-run sheet could not be answered." >&2; exit 1; }
+sleep 2  # let the clock paint
+shoot Zentik "$out/clock.png"
+$run $bin/first_run.exe options
+page=0
+for name in display format chimes; do
+  $run $bin/first_run.exe page $page
+  sleep 1  # let the page paint
+  shoot "Propaties of Zentik" "$out/options-$name.png"
+  page=$((page + 1))
+done
+$run $bin/first_run.exe cancel
+echo "The first-run sheet was answered as a user would (DejaVu Sans 36 in the font dialog, OK, OK);"
+echo "pictures of the clock and of the options sheet opened from its menu are in $out/"

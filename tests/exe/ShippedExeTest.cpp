@@ -1,0 +1,127 @@
+// Reads the shipped i686 exe as Windows 98 / NT 4.0 would see it: every
+// import on the allowlist, the header of an old GUI program, no newer CRT or
+// API-set DLL, a DPI-aware manifest without Common-Controls 6, and its size.
+// Arguments: the exe, the allowlist. A missing exe is a failure.
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<unsigned char> g_pe;
+int g_failures = 0;
+
+void Fail(const std::string& what)
+{
+    std::printf("FAIL: %s\n", what.c_str());
+    ++g_failures;
+}
+
+uint32_t Read(uint32_t at, int bytes)  // little-endian; 0 past the end
+{
+    uint32_t v = 0;
+    if (at + static_cast<uint64_t>(bytes) > g_pe.size())
+        return 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | g_pe[at + i];
+    return v;
+}
+
+std::string Upper(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+struct Image {
+    uint32_t opt = 0, sections = 0, nsections = 0;
+    uint32_t Offset(uint32_t rva) const  // file offset of an address, 0 when in no section
+    {
+        for (uint32_t s = sections; s < sections + 40 * nsections; s += 40) {
+            const uint32_t va = Read(s + 12, 4), size = std::max(Read(s + 8, 4), Read(s + 16, 4));
+            if (rva >= va && rva < va + size)
+                return rva - va + Read(s + 20, 4);
+        }
+        return 0;
+    }
+    std::string Text(uint32_t rva) const
+    {
+        std::string s;
+        for (uint32_t at = Offset(rva); at && at < g_pe.size() && g_pe[at]; ++at)
+            s += static_cast<char>(g_pe[at]);
+        return s;
+    }
+    uint32_t Directory(int i, int field) const { return Read(opt + 96 + 8 * i + 4 * field, 4); }
+    // The data of resource type / id, first language; empty when absent.
+    std::string Resource(uint32_t type, uint32_t id) const
+    {
+        const uint32_t root = Offset(Directory(2, 0));
+        uint32_t dir = root;
+        for (uint32_t want : {type, id, 0u}) {
+            const uint32_t n = Read(dir + 12, 2) + Read(dir + 14, 2);
+            uint32_t next = 0;
+            for (uint32_t e = dir + 16; e < dir + 16 + 8 * n && !next; e += 8)
+                if (want == 0 || Read(e, 4) == want)
+                    next = root + (Read(e + 4, 4) & 0x7fffffff);
+            if (!root || !next)
+                return {};
+            dir = next;
+        }
+        const uint32_t at = Offset(Read(dir, 4)), size = Read(dir + 4, 4);
+        return at && at + static_cast<uint64_t>(size) <= g_pe.size() ? std::string(&g_pe[at], &g_pe[at] + size) : "";
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::ifstream file(argc > 2 ? argv[1] : "", std::ios::binary);
+    g_pe.assign(std::istreambuf_iterator<char>(file), {});
+    std::set<std::string> allowed;
+    std::ifstream list(argc > 2 ? argv[2] : "");
+    for (std::string line, entry, ninex, nt; std::getline(list, line);)
+        if (std::istringstream(line) >> entry >> ninex >> nt && entry[0] != '#')
+            allowed.insert(Upper(entry));
+    if (g_pe.empty() || allowed.empty()) {
+        std::printf("FAIL: cannot read the exe or the allowlist (build the mingw32 target Zentik first)\n");
+        return 1;
+    }
+    const uint32_t nt = Read(0x3c, 4);
+    Image pe{nt + 24, nt + 24 + Read(nt + 20, 2), Read(nt + 6, 2)};
+    if (Read(nt, 4) != 0x4550 || Read(nt + 4, 2) != 0x14c || Read(pe.opt, 2) != 0x10b)
+        Fail("not a PE32 image for i386");
+    if (Read(pe.opt + 40, 4) != 4 || Read(pe.opt + 48, 4) != 4 || Read(pe.opt + 68, 2) != 2)
+        Fail("OS and subsystem versions must be 4.0, subsystem GUI");
+    if (g_pe.size() > 150 * 1024)
+        Fail("size " + std::to_string(g_pe.size()) + " bytes, over 150 KiB");
+
+    for (uint32_t d = pe.Offset(pe.Directory(1, 0)); d && Read(d + 12, 4); d += 20) {
+        std::string dll = Upper(pe.Text(Read(d + 12, 4)));
+        if (dll.rfind("API-MS-WIN-", 0) == 0 || dll.rfind("UCRTBASE", 0) == 0 || dll.rfind("VCRUNTIME", 0) == 0)
+            Fail("imports the newer runtime " + dll);
+        dll = dll.substr(0, dll.rfind(".DLL"));
+        const uint32_t thunks = Read(d, 4) ? Read(d, 4) : Read(d + 16, 4);
+        for (uint32_t t = pe.Offset(thunks); t && Read(t, 4); t += 4) {
+            const uint32_t thunk = Read(t, 4);
+            const std::string name = thunk & 0x80000000u ? "#" + std::to_string(thunk & 0xffff) : pe.Text(thunk + 2);
+            if (!allowed.count(dll + "!" + Upper(name)))
+                Fail("imports " + dll + "!" + name + ", which is not on the allowlist");
+        }
+    }
+
+    const std::string manifest = pe.Resource(24, 1);
+    if (manifest.find("\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>") == std::string::npos)
+        Fail("the manifest (RT_MANIFEST 1) does not declare the program DPI-aware");
+    if (manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos)
+        Fail("the manifest asks for Common-Controls 6");
+    std::printf("%s: %zu bytes, %d failure(s)\n", argv[1], g_pe.size(), g_failures);
+    return g_failures ? 1 : 0;
+}
