@@ -30,6 +30,7 @@ struct Ledger {
     int deletedAfterHandOver = 0, fontsMade = 0, plays = 0;
     LONG fontHeight = 0;
     bool cursorFails = false, noMonitorFunctions = false, refuseRegions = false;
+    const char* missing = nullptr;  // a function GetProcAddress does not find
     POINT cursor = {0, 0};
     SYSTEMTIME now = {};
 } g;
@@ -74,7 +75,8 @@ FARPROC WINAPI OnGetProcAddress(HMODULE m, LPCSTR name)
 {
     const bool monitor = HIWORD(reinterpret_cast<ULONG_PTR>(name)) &&
                          (!lstrcmpA(name, "MonitorFromRect") || !lstrcmpA(name, "GetMonitorInfoA"));
-    return g.noMonitorFunctions && monitor ? nullptr : realGetProcAddress(m, name);
+    const bool missing = g.missing && HIWORD(reinterpret_cast<ULONG_PTR>(name)) && !lstrcmpA(name, g.missing);
+    return (g.noMonitorFunctions && monitor) || missing ? nullptr : realGetProcAddress(m, name);
 }
 
 const struct {
@@ -252,6 +254,19 @@ TEST_F(ClockWindow, ARefusedRegionIsFreedAndNotKept)
         Tick(clock);
         EXPECT_TRUE(g.ours.empty()) << "a refused region was kept";
         EXPECT_EQ(g.handedOver.count(g_settings.ClockRegion), 1u) << "the handle is not the window's";
+    });
+}
+
+TEST_F(ClockWindow, WithoutTheDllItNeedsACommandOrChimeDoesNothing)
+{
+    Run([](HWND clock) {
+        SetSoundPlayer(nullptr);
+        g.missing = "PlaySoundA";
+        SetNow(9, 30, 0);
+        Tick(clock);
+        g.missing = "ShellExecuteA";
+        SendMessageA(clock, WM_COMMAND, ID_POPUP_HOMEPAGE, 0);
+        EXPECT_TRUE(IsWindow(clock));
     });
 }
 
