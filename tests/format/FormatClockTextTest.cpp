@@ -57,7 +57,7 @@ TEST(FormatClockText, TokensQuotesAndOtherBytes)
         {"h hh t", kMidnight, 0, "0 00 AM"},
         {"h hh t", kMidnight, 1, "12 12 AM"},
         {"h t", kEvening, 0, "11 PM"},
-        {"h", MakeTime(2026, 1, 1, 4, 12, 0, 0), 0, "0"},
+        {"h t", MakeTime(2026, 1, 1, 4, 12, 0, 0), 0, "0 PM"},
         {"h", MakeTime(2026, 1, 1, 4, 12, 0, 0), 1, "12"},
         {"abc xz AZ [HH]", kSunday, 0, "abc xz AZ [09]"},
         {"'HH:mm' HH", kSunday, 0, "HH:mm 09"},
@@ -85,10 +85,10 @@ TEST(FormatClockText, SecondsUsedOnlyWhenSecondsAreShown)
 TEST(FormatClockText, NamesComeFromTheRecordAndStopAtTheirFieldEnd)
 {
     DisplayFormat f = WithFormat("MMM|ddd|t");
-    std::memset(f.MonthName[11], 'D', NAME_SIZE);  // no terminator
+    std::memset(f.MonthName[10], 'N', NAME_SIZE);  // no terminator
     std::strcpy(f.DayOfWeek[0], "");
     std::strcpy(f.HourMarker[0], "am");
-    EXPECT_EQ(Format(f, kSunday), std::string(NAME_SIZE, 'D') + "||am");
+    EXPECT_EQ(Format(f, MakeTime(2026, 11, 1, 0, 9, 0, 0)), std::string(NAME_SIZE, 'N') + "||am");
 }
 
 TEST(FormatClockText, TextIsCutAtTheOutputSize)

@@ -119,12 +119,12 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
         // A format that shows nothing now keeps the stored one; the names are taken.
         SetDlgItemTextA(page, IDC_DISP_FORMAT, "MMM");
         SetDlgItemTextA(page, IDC_MONTH12, "");
-        SetDlgItemTextA(page, IDC_DAY1, "So");
         Apply(sheet);
         EXPECT_STREQ(g_settings.Format.DispFormat, "yyyy/MM/dd(ddd) HH:mm:ss");
         EXPECT_STREQ(g_settings.Format.MonthName[11], "");
-        EXPECT_STREQ(g_settings.Format.DayOfWeek[0], "So");
 
+        // "Default" keeps the page's other unapplied edits.
+        SetDlgItemTextA(page, IDC_DAY1, "So");
         Click(page, IDC_DEFAULT_MONTH);
         EXPECT_EQ(Text(page, IDC_MONTH12), "Dec");
         EXPECT_EQ(Text(page, IDC_DAY1), "So");
@@ -132,6 +132,7 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
     });
     EXPECT_STREQ(g_settings.Format.MonthName[11], "Dec");
     EXPECT_STREQ(g_settings.Format.DispFormat, "MMM");
+    EXPECT_STREQ(g_settings.Format.DayOfWeek[0], "So");
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_GENERAL});
     EXPECT_EQ(s_messages, 4);  // from the Display page too, opened first, at Apply and at OK
 }

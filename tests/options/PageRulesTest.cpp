@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/FixedField.h"
 #include "options/PageRules.h"
 #include "options/PathSplit.h"
 #include "support/CodePageFixture.h"
@@ -70,6 +71,29 @@ TEST(PageRules, FormatGivesTextNow)
     EXPECT_TRUE(FormatGivesText(f, december));
     std::strcpy(f.DispFormat, "'");
     EXPECT_FALSE(FormatGivesText(f, december));
+}
+
+// A page's text goes into its field cut after the last whole character that
+// leaves room for the terminator.
+using FieldCopy = CodePageTest;
+
+TEST_F(FieldCopy, CutsOnWholeCharacters)
+{
+    char field[4];
+    const struct {
+        UINT codePage;
+        const char* text;
+        const char* stored;
+    } cases[] = {{1252, "abc", "abc"}, {1252, "abcd", "abc"}, {1252, "ab\x82\xA0", "ab\x82"},
+                 {932, "ab\x82\xA0", "ab"}, {932, "\x82\xA0z", "\x82\xA0z"}};
+    for (const auto& c : cases) {
+        if (!UseCodePage(c.codePage))
+            continue;
+        std::memset(field, 'x', sizeof(field));
+        CopyToField(field, c.text);
+        EXPECT_EQ(FieldText(field), c.stored) << c.text;
+        EXPECT_EQ(field[3], '\0');
+    }
 }
 
 struct Split {
