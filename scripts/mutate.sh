@@ -27,26 +27,29 @@ build_preset() {
   cmake --build --preset "$p" -j2 >"$scratch/build/$p.log" 2>&1
 }
 
-# Decodes \n and \t in a field.
-decode() { printf '%s' "$1" | sed -e 's/\\n/\n/g' -e 's/\\t/\t/g'; }
-
 killed=0 survived=0 refused=0
 cd "$scratch" || exit 2
 shopt -s nullglob
 for list in "$repo"/scripts/mutants*.tsv; do
-  while IFS=$'\t' read -r -u 3 name path search replace suites || [ -n "$name" ]; do
-    [[ -z "$name" || "$name" == \#* ]] && continue
+  while IFS= read -r -u 3 line || [ -n "$line" ]; do
+    [[ -z "$line" || "$line" == \#* ]] && continue
+    # Split on each tab: an empty field (a deletion) stays a field.
+    IFS=$'\x01' read -r name path search replace suites <<<"${line//$'\t'/$'\x01'}"
     [[ "$name" =~ $filter ]] || continue
+    if [ -z "$suites" ]; then
+      echo "REFUSED $name (no suites to run)"; refused=$((refused + 1)); continue
+    fi
     sync_tree
-    s=$(decode "$search"); r=$(decode "$replace")
-    if ! MUT_S="$s" MUT_R="$r" python3 - "$scratch/$path" <<'PY'
+    if ! MUT_S="$search" MUT_R="$replace" python3 - "$scratch/$path" <<'PY'
 import os, sys
 p = sys.argv[1]
 try:
     text = open(p, encoding='latin-1').read()
 except OSError:
     sys.exit(1)
-s, r = os.environ['MUT_S'], os.environ['MUT_R']
+def decode(field):
+    return field.replace('\\n', '\n').replace('\\t', '\t')
+s, r = decode(os.environ['MUT_S']), decode(os.environ['MUT_R'])
 if text.count(s) != 1:
     sys.exit(1)
 open(p, 'w', encoding='latin-1').write(text.replace(s, r))

@@ -51,6 +51,7 @@ TEST(FormatClockText, TokensQuotesAndOtherBytes)
     const Case cases[] = {
         {"yyyy/MM/dd(ddd) HH:mm:ss", kSunday, 0, "2026/12/06(Sun) 09:05:07"},
         {"y yy yyy yyyyy", kSunday, 0, "26 26 2026 2026"},
+        {"y", MakeTime(2005, 1, 1, 6, 0, 0, 0), 0, "05"},
         {"M MM MMM MMMM", kSunday, 0, "12 12 Dec Dec"},
         {"d dd ddd", kMidnight, 0, "2 02 Sat"},
         {"H HH HHH m mm s ss", kSunday, 0, "9 09 09 5 05 7 07"},
