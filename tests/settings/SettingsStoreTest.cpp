@@ -20,25 +20,14 @@ TEST(SettingsStore, WritesEachValueWithItsTypeAndLength)
     WriteSettings(store, s);
 
     const std::map<std::string, StoredValue> expected = {
-        {"ForeColor", {REG_DWORD, std::string("\x56\x34\x12\x00", 4)}},
-        {"ZOrder", {REG_DWORD, Bytes(&s.ZOrder, 4)}},
-        {"WindowLeft", {REG_DWORD, Bytes(&s.WindowLeft, 4)}},
-        {"WindowTop", {REG_DWORD, Bytes(&s.WindowTop, 4)}},
-        {"Conv0to12", {REG_DWORD, Bytes(&s.Format.Conv0to12, 4)}},
-        {"ChimeHour", {REG_DWORD, Bytes(&s.ChimeHour, 4)}},
-        {"ChimeHalf", {REG_DWORD, Bytes(&s.ChimeHalf, 4)}},
-        {"ColorTable", {REG_BINARY, Bytes(s.ColorTable, 64)}},
-        {"FontInfo", {REG_BINARY, Bytes(&s.FontInfo, 60)}},
-        {"DispFormat", {REG_SZ, "h:mm t"}},
-        {"ChimeHourSound", {REG_SZ, "D:\\sounds\\hour.wav"}},
-        {"ChimeHalfSound", {REG_SZ, "half.wav"}},
-        {"MonthName01", {REG_SZ, "month1"}},
-        {"MonthName10", {REG_SZ, "month10"}},
-        {"MonthName12", {REG_SZ, "month12"}},
-        {"DayOfWeek1", {REG_SZ, "day1"}},
-        {"DayOfWeek7", {REG_SZ, "day7"}},
-        {"HourMarker1", {REG_SZ, "a.m."}},
-        {"HourMarker2", {REG_SZ, std::string(NAME_SIZE - 1, 'P')}},
+        {"ForeColor", {REG_DWORD, std::string("\x56\x34\x12\x00", 4)}}, {"ZOrder", {REG_DWORD, Bytes(&s.ZOrder, 4)}},
+        {"WindowLeft", {REG_DWORD, Bytes(&s.WindowLeft, 4)}},       {"WindowTop", {REG_DWORD, Bytes(&s.WindowTop, 4)}},
+        {"Conv0to12", {REG_DWORD, Bytes(&s.Format.Conv0to12, 4)}},  {"ChimeHour", {REG_DWORD, Bytes(&s.ChimeHour, 4)}},
+        {"ChimeHalf", {REG_DWORD, Bytes(&s.ChimeHalf, 4)}},         {"ColorTable", {REG_BINARY, Bytes(s.ColorTable, 64)}},
+        {"FontInfo", {REG_BINARY, Bytes(&s.FontInfo, 60)}},         {"DispFormat", {REG_SZ, "h:mm t"}},
+        {"ChimeHourSound", {REG_SZ, "D:\\sounds\\hour.wav"}},       {"ChimeHalfSound", {REG_SZ, "half.wav"}},
+        {"MonthName01", {REG_SZ, "month1"}}, {"MonthName10", {REG_SZ, "month10"}}, {"DayOfWeek7", {REG_SZ, "day7"}},
+        {"HourMarker1", {REG_SZ, "a.m."}},   {"HourMarker2", {REG_SZ, std::string(NAME_SIZE - 1, 'P')}},
     };
     EXPECT_EQ(store.values.size(), 12u + 12 + 7 + 2);
     for (const auto& [name, value] : expected) {
