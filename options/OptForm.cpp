@@ -156,17 +156,9 @@ void COptForm::OnTest1()
 void COptForm::OnTest2()
 {
     UpdateData(DDX::FromControls);
-    // 2 January of this year at 00:01:02, taken as a Sunday: single digits
-    // everywhere, hour 0 for the twelve-hour box, the first names and marker.
-    SYSTEMTIME sample;
-    ReadClockTime(&sample);
-    sample.wMonth = 1;
-    sample.wDay = 2;
-    sample.wDayOfWeek = 0;
-    sample.wHour = 0;
-    sample.wMinute = 1;
-    sample.wSecond = 2;
-    ShowTest(sample, kTest2Caption);
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    ShowTest(SampleTime(now), kTest2Caption);
 }
 
 void COptForm::ShowTest(const SYSTEMTIME& time, const char* caption)

@@ -34,6 +34,17 @@ void ChimesFromBoxes(const ChimeBoxes& boxes, LONG* chimeHour, LONG* chimeHalf)
     *chimeHalf = boxes.halfChime ? 1 : 0;
 }
 
+SYSTEMTIME SampleTime(SYSTEMTIME now)
+{
+    now.wMonth = 1;
+    now.wDay = 2;
+    now.wDayOfWeek = 0;
+    now.wHour = 0;
+    now.wMinute = 1;
+    now.wSecond = 2;
+    return now;
+}
+
 bool FormatGivesText(const DisplayFormat& fmt, const SYSTEMTIME& now)
 {
     DisplayFormat copy = fmt;

@@ -31,6 +31,11 @@ ChimeBoxes BoxesFromChimes(LONG chimeHour, LONG chimeHalf);
 // ChimeHour: bit 0 the hour chime, bit 1 "once for each hour"; ChimeHalf: 0 or 1.
 void ChimesFromBoxes(const ChimeBoxes& boxes, LONG* chimeHour, LONG* chimeHalf);
 
+// "Test 2"'s time: 2 January of this year at 00:01:02, taken as a Sunday:
+// single digits everywhere, hour 0 for the twelve-hour box, the first names
+// and marker.
+SYSTEMTIME SampleTime(SYSTEMTIME now);
+
 // Whether `fmt` gives any text at `now`: a format that shows nothing would
 // leave no clock to click on, so the Format page keeps the stored one then.
 bool FormatGivesText(const DisplayFormat& fmt, const SYSTEMTIME& now);

@@ -64,7 +64,7 @@ PY
       case $preset in host) preset=host ;; win) preset=mingw64 ;; *) echo "mutate.sh: bad suite $suite" >&2; exit 2 ;; esac
       mkdir -p build
       if ! build_preset "$preset"; then verdict="KILLED (build)"; break; fi
-      if ! ctest --preset "$preset" -R "$regex" --no-tests=error >"build/$preset.test.log" 2>&1; then
+      if ! ctest --preset "$preset" -R "$regex" --no-tests=error --timeout 120 >"build/$preset.test.log" 2>&1; then
         verdict=KILLED; break
       fi
     done

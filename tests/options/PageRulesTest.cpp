@@ -96,6 +96,15 @@ TEST_F(FieldCopy, CutsOnWholeCharacters)
     }
 }
 
+TEST(PageRules, SampleTimeKeepsOnlyTheYear)
+{
+    SYSTEMTIME now = MakeTime(2031, 7, 19, 6, 23, 59, 58);
+    now.wMilliseconds = 999;
+    const SYSTEMTIME s = SampleTime(now);
+    const SYSTEMTIME expected = MakeTime(2031, 1, 2, 0, 0, 1, 2);
+    EXPECT_EQ(std::memcmp(&s, &expected, offsetof(SYSTEMTIME, wMilliseconds)), 0);
+}
+
 struct Split {
     std::string folder;
     int lastBackslash;
