@@ -5,7 +5,9 @@
 # A mutant line: name<TAB>path<TAB>search<TAB>replace<TAB>suites, where
 # search occurs exactly once in path, "\n" and "\t" stand for newline and
 # tab, and suites is a list of host:REGEX / win:REGEX (ctest -R).
-# Windows suites need DISPLAY and ZENTIK_WINE_ROOT as for the tests.
+# Windows suites need DISPLAY and ZENTIK_WINE_ROOT as for the tests. Each
+# suite run has two minutes: a mutant that hangs a test counts as caught.
+# ZENTIK_MUTATE_DIR names another scratch worktree, for a second run beside one.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 filter=${1:-.}
