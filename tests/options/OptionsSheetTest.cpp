@@ -152,8 +152,11 @@ TEST_F(OptionsSheet, ChimesPageBoxesBrowsingAndTooLongPaths)
         EXPECT_TRUE(Enabled(page, IDC_HOUR_REF));
         EXPECT_TRUE(Enabled(page, IDC_HALF_SOUND));
 
-        // "Ref.." starts in the stored path's folder, on its file name.
+        // "Ref.." starts in the stored path's folder, on its file name, not
+        // from a path the page holds but has not applied.
         SetDlgItemTextA(page, IDC_HOUR_SOUND, "D:\\elsewhere\\new.wav");
+        ShowSheetPage(sheet, 0, "Display");  // leaving the page takes its edits
+        ASSERT_EQ(ShowSheetPage(sheet, 2, "Chimes"), page);
         PostClick(page, IDC_HOUR_REF);
         HWND open = WaitForWindowWhere([](HWND w) { return GetDlgItem(w, kOpenFileName) != nullptr; });
         ASSERT_NE(open, nullptr);
