@@ -2,6 +2,18 @@
 
 namespace CodePage {
 
+size_t FitLength(const char* text, size_t length, size_t limit)
+{
+    size_t fit = 0;
+    while (fit < length) {
+        const size_t step = IsLeadByte(static_cast<BYTE>(text[fit])) && fit + 1 < length ? 2 : 1;
+        if (fit + step > limit)
+            break;
+        fit += step;
+    }
+    return fit;
+}
+
 #ifdef _WIN32
 
 bool IsLeadByte(BYTE b) { return IsDBCSLeadByte(b) != FALSE; }

@@ -3,6 +3,8 @@
 // equivalent answers as code pages 1252 and 932 do.
 #pragma once
 
+#include <cstddef>
+
 #include "core/WinTypes.h"
 
 namespace CodePage {
@@ -16,6 +18,10 @@ const char* Next(const char* p);
 
 // The character before p, not going before start.
 const char* Prev(const char* start, const char* p);
+
+// The longest start of `text` (`length` bytes, not necessarily terminated)
+// that holds whole characters only and at most `limit` bytes.
+size_t FitLength(const char* text, size_t length, size_t limit);
 
 #ifndef _WIN32
 // The host's stand-in for the system code page: 1252 (the default) or 932.

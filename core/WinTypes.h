@@ -33,6 +33,8 @@ typedef struct HRGN__* HRGN;
 #define REG_DWORD 4
 #define DEFAULT_CHARSET 1
 #define FW_NORMAL 400
+#define DS_ABSALIGN 0x01L
+#define DS_SETFONT 0x40L
 
 struct SYSTEMTIME {
     WORD wYear;

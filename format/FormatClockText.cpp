@@ -16,21 +16,34 @@ const DisplayFormat kDefaultFormat = {
 };
 
 // Appends to a caller's buffer, keeping the last byte for the terminator the
-// zero fill has already put there; whatever does not fit is dropped.
+// zero fill has already put there. Writes whole characters: the first one
+// that does not fit ends the text, so no lone lead byte is left at the end.
 class TextWriter {
 public:
     TextWriter(char* out, UINT size) : m_out(out), m_limit(size ? size - 1 : 0) {}
 
-    void Put(char c)
+    void Put(char c) { PutChar(&c, 1); }
+
+    // One character of `n` bytes (1 or 2).
+    void PutChar(const char* c, size_t n)
     {
-        if (m_len < m_limit && c != '\0')
-            m_out[m_len++] = c;
+        if (m_full || m_len + n > m_limit) {
+            m_full = true;
+            return;
+        }
+        for (size_t i = 0; i < n; ++i)
+            m_out[m_len++] = c[i];
     }
 
+    // A name field, which need not hold its terminator.
     void PutString(const char* s, size_t maxLen)
     {
-        for (size_t i = 0; i < maxLen && s[i] != '\0'; ++i)
-            Put(s[i]);
+        size_t i = 0;
+        while (i < maxLen && s[i] != '\0') {
+            const size_t n = CodePage::FitLength(s + i, strnlen(s + i, maxLen - i), 2);
+            PutChar(s + i, n);
+            i += n;
+        }
     }
 
     // printf's "%d", "%02d" or "%04d" for the unsigned 16-bit time fields.
@@ -54,6 +67,7 @@ private:
     char* m_out;
     UINT m_limit;
     UINT m_len = 0;
+    bool m_full = false;
 };
 
 unsigned TwelveHour(const DisplayFormat& fmt, unsigned hour)
@@ -147,8 +161,8 @@ LONG FormatClockText(char* out, DisplayFormat* fmt, UINT outSize, const SYSTEMTI
             const char* q = p + 1;
             while (*q != '\0' && *q != '\'') {
                 const char* n = CodePage::Next(q);
-                while (q < n)
-                    w.Put(*q++);
+                w.PutChar(q, static_cast<size_t>(n - q));
+                q = n;
             }
             p = (*q == '\'') ? q + 1 : q;
             continue;
@@ -164,8 +178,8 @@ LONG FormatClockText(char* out, DisplayFormat* fmt, UINT outSize, const SYSTEMTI
         // so its trail byte is never taken for a token letter. A lead byte
         // just before the terminator stands alone.
         const char* n = CodePage::Next(p);
-        while (p < n)
-            w.Put(*p++);
+        w.PutChar(p, static_cast<size_t>(n - p));
+        p = n;
     }
     return static_cast<LONG>(w.Length());
 }

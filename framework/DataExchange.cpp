@@ -34,7 +34,7 @@ void DDX_Check(CDataExchange* pDX, int id, BOOL& value)
         return;
     pDX->m_idLastControl = id;
     HWND ctl = pDX->m_pDlgWnd->GetDlgItem(id);
-    if (pDX->m_bSaveAndValidate)
+    if (pDX->FromControls())
         value = static_cast<BOOL>(SendMessageA(ctl, BM_GETCHECK, 0, 0));
     else
         SendMessageA(ctl, BM_SETCHECK, static_cast<WPARAM>(value), 0);
@@ -46,7 +46,7 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value)
         return;
     pDX->m_idLastControl = id;
     HWND ctl = pDX->m_pDlgWnd->GetDlgItem(id);
-    if (pDX->m_bSaveAndValidate) {
+    if (pDX->FromControls()) {
         std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(ctl)) + 1);
         GetWindowTextA(ctl, text.data(), static_cast<int>(text.size()));
         value = text.data();
@@ -59,7 +59,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars)
 {
     if (pDX->m_bFailed)
         return;
-    if (!pDX->m_bSaveAndValidate) {
+    if (!pDX->FromControls()) {
         // Only edits take a limit; the message is harmless elsewhere.
         SendMessageA(pDX->m_pDlgWnd->GetDlgItem(pDX->m_idLastControl), EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
         return;

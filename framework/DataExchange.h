@@ -5,19 +5,21 @@
 
 #include <string>
 
-#include "framework/Wnd.h"
+#include "framework/Dialog.h"
 
 class CDialog;
 
 class CDataExchange {
 public:
-    CDataExchange(CDialog* dlg, bool saveAndValidate) : m_pDlgWnd(dlg), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CDialog* dlg, DDX direction) : m_pDlgWnd(dlg), m_direction(direction) {}
+
+    bool FromControls() const { return m_direction == DDX::FromControls; }
 
     // Marks the exchange failed and focuses the last control exchanged.
     void Fail();
 
     CDialog* m_pDlgWnd;
-    bool m_bSaveAndValidate;  // true: controls to members
+    DDX m_direction;
     bool m_bFailed = false;
     int m_idLastControl = 0;
 };

@@ -50,22 +50,22 @@ INT_PTR CDialog::DoModal()
                            reinterpret_cast<LPARAM>(this));
 }
 
-BOOL CDialog::UpdateData(BOOL saveAndValidate)
+BOOL CDialog::UpdateData(DDX direction)
 {
-    CDataExchange dx(this, saveAndValidate != FALSE);
+    CDataExchange dx(this, direction);
     DoDataExchange(&dx);
     return dx.m_bFailed ? FALSE : TRUE;
 }
 
 BOOL CDialog::OnInitDialog()
 {
-    UpdateData(FALSE);
+    UpdateData(DDX::ToControls);
     return TRUE;
 }
 
 void CDialog::OnOK()
 {
-    if (UpdateData(TRUE))
+    if (UpdateData(DDX::FromControls))
         EndDialog(IDOK);
 }
 

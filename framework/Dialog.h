@@ -9,6 +9,9 @@
 
 class CDataExchange;
 
+// Which way an exchange moves the data.
+enum class DDX { ToControls, FromControls };
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, HWND parent = nullptr);
@@ -22,7 +25,11 @@ public:
 
     // Moves data between the controls and the members; FALSE when a
     // validation failed (its message has been shown).
-    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    BOOL UpdateData(DDX direction);
+
+    bool IsButtonChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+    void CheckButton(int id, bool checked) const { CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+    void EnableItem(int id, bool enabled) const { EnableWindow(GetDlgItem(id), enabled); }
 
     virtual void DoDataExchange(CDataExchange*) {}
     virtual BOOL OnInitDialog();  // loads the controls from the members

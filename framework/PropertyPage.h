@@ -19,7 +19,7 @@ public:
     // Tells the sheet the page has unapplied changes (it enables Apply).
     void SetModified(BOOL changed = TRUE);
 
-    virtual BOOL OnKillActive() { return UpdateData(TRUE); }
+    virtual BOOL OnKillActive() { return UpdateData(DDX::FromControls); }
     virtual BOOL OnApply();  // runs OnOK
     void OnOK() override {}
     void OnCancel() override {}

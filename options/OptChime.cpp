@@ -10,6 +10,7 @@
 #include "framework/DataExchange.h"
 #include "framework/OnDemand.h"
 #include "core/FixedField.h"
+#include "options/PageRules.h"
 #include "options/PathSplit.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
@@ -22,19 +23,11 @@ const int kMaxPathBytes = SOUND_PATH_SIZE - 1;
 
 const char kWaveFilter[] = "Wave file(*.wav)\0*.wav\0";
 
-void EnableAll(std::initializer_list<const CWnd*> controls, BOOL enable)
-{
-    for (const CWnd* control : controls)
-        EnableWindow(control->m_hWnd, enable);
-}
-
-BOOL IsChecked(const CWnd& box) { return box.Send(BM_GETCHECK) != 0; }
-
 // What the page shows, applied or not, played in the background.
-void PlayShown(const CWnd& path)
+void PlayShown(HWND path)
 {
     char text[MAX_PATH];  // the longest path the open dialog gives
-    GetWindowTextA(path.m_hWnd, text, sizeof(text));
+    GetWindowTextA(path, text, sizeof(text));
     PlayWave(text, SND_ASYNC);
 }
 
@@ -44,23 +37,11 @@ COptChime::COptChime() : CPropertyPage(IDD_OPT_CHIME) {}
 
 void COptChime::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Control(pDX, IDC_HALF_CHIME, m_btnHalfChime);
-    DDX_Control(pDX, IDC_HOUR_CHIME, m_btnHourChime);
-    DDX_Control(pDX, IDC_HOUR_TEST, m_btnHourTest);
-    DDX_Control(pDX, IDC_HALF_TEST, m_btnHalfTest);
-    DDX_Control(pDX, IDC_HALF_REF, m_btnHalfRef);
-    DDX_Control(pDX, IDC_HALF_SOUND, m_stcHalfSound);
-    DDX_Control(pDX, IDC_HOUR_REF, m_btnHourRef);
-    DDX_Control(pDX, IDC_HOUR_SOUND, m_stcHourSound);
-    DDX_Control(pDX, IDC_EACH_HOUR, m_btnOncePerHour);
-    DDX_Check(pDX, IDC_EACH_HOUR, m_bOncePerHour);
-    DDX_Check(pDX, IDC_HOUR_CHIME, m_bHourChime);
     DDX_Text(pDX, IDC_HOUR_SOUND, m_strHourSound);
     DDV_MaxChars(pDX, m_strHourSound, kMaxPathBytes);
     // The half-hour field is as small as the hour's: refused the same way.
     DDX_Text(pDX, IDC_HALF_SOUND, m_strHalfSound);
     DDV_MaxChars(pDX, m_strHalfSound, kMaxPathBytes);
-    DDX_Check(pDX, IDC_HALF_CHIME, m_bHalfChime);
 }
 
 const MessageMap* COptChime::GetMessageMap() const
@@ -81,15 +62,13 @@ const MessageMap* COptChime::GetMessageMap() const
 BOOL COptChime::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_bHourChime = g_settings.ChimeHour & 1;
-    // "Once for each hour" alone (2) opens clear: without the hour chime it
-    // would do nothing.
-    if (m_bHourChime == 1)
-        m_bOncePerHour = (g_settings.ChimeHour & 2) ? 1 : 0;
-    m_bHalfChime = g_settings.ChimeHalf != 0 ? 1 : 0;
+    const ChimeBoxes boxes = BoxesFromChimes(g_settings.ChimeHour, g_settings.ChimeHalf);
+    CheckButton(IDC_HOUR_CHIME, boxes.hourChime);
+    CheckButton(IDC_EACH_HOUR, boxes.oncePerHour);
+    CheckButton(IDC_HALF_CHIME, boxes.halfChime);
     m_strHourSound = FieldText(g_settings.ChimeHourSound);
     m_strHalfSound = FieldText(g_settings.ChimeHalfSound);
-    UpdateData(FALSE);
+    UpdateData(DDX::ToControls);
     OnHourChime();
     OnHalfChime();
     return TRUE;
@@ -97,25 +76,27 @@ BOOL COptChime::OnInitDialog()
 
 void COptChime::OnHourChime()
 {
-    const BOOL on = IsChecked(m_btnHourChime);
-    EnableAll({&m_btnOncePerHour, &m_stcHourSound, &m_btnHourRef, &m_btnHourTest}, on);
+    const bool on = IsButtonChecked(IDC_HOUR_CHIME);
+    for (int id : {IDC_EACH_HOUR, IDC_HOUR_SOUND, IDC_HOUR_REF, IDC_HOUR_TEST})
+        EnableItem(id, on);
     SetModified(TRUE);
 }
 
 void COptChime::OnHalfChime()
 {
-    const BOOL on = IsChecked(m_btnHalfChime);
-    EnableAll({&m_stcHalfSound, &m_btnHalfRef, &m_btnHalfTest}, on);
+    const bool on = IsButtonChecked(IDC_HALF_CHIME);
+    for (int id : {IDC_HALF_SOUND, IDC_HALF_REF, IDC_HALF_TEST})
+        EnableItem(id, on);
     SetModified(TRUE);
 }
 
 void COptChime::OnEachHour() { SetModified(TRUE); }
 
-void COptChime::OnHourRef() { ChooseWave(g_settings.ChimeHourSound, m_strHourSound, m_stcHourSound); }
+void COptChime::OnHourRef() { ChooseWave(g_settings.ChimeHourSound, m_strHourSound, IDC_HOUR_SOUND); }
 
-void COptChime::OnHalfRef() { ChooseWave(g_settings.ChimeHalfSound, m_strHalfSound, m_stcHalfSound); }
+void COptChime::OnHalfRef() { ChooseWave(g_settings.ChimeHalfSound, m_strHalfSound, IDC_HALF_SOUND); }
 
-void COptChime::ChooseWave(const char* stored, std::string& working, const CWnd& shown)
+void COptChime::ChooseWave(const char* stored, std::string& working, int shownId)
 {
     // Always from the stored path, not from a choice not yet applied.
     char folder[SOUND_PATH_SIZE];
@@ -136,18 +117,19 @@ void COptChime::ChooseWave(const char* stored, std::string& working, const CWnd&
     if (!choose || !choose(&ofn))
         return;
     working = file;
-    SetWindowTextA(shown.m_hWnd, file);
+    SetDlgItemTextA(m_hWnd, shownId, file);
     SetModified(TRUE);
 }
 
-void COptChime::OnHourTest() { PlayShown(m_stcHourSound); }
+void COptChime::OnHourTest() { PlayShown(GetDlgItem(IDC_HOUR_SOUND)); }
 
-void COptChime::OnHalfTest() { PlayShown(m_stcHalfSound); }
+void COptChime::OnHalfTest() { PlayShown(GetDlgItem(IDC_HALF_SOUND)); }
 
 void COptChime::OnOK()
 {
-    g_settings.ChimeHour = static_cast<LONG>(IsChecked(m_btnHourChime) + 2 * IsChecked(m_btnOncePerHour));
-    g_settings.ChimeHalf = static_cast<LONG>(IsChecked(m_btnHalfChime));
+    const ChimeBoxes boxes = {IsButtonChecked(IDC_HOUR_CHIME), IsButtonChecked(IDC_EACH_HOUR),
+                              IsButtonChecked(IDC_HALF_CHIME)};
+    ChimesFromBoxes(boxes, &g_settings.ChimeHour, &g_settings.ChimeHalf);
     // Both paths were validated to fit when the page was left or accepted.
     CopyToField(g_settings.ChimeHourSound, m_strHourSound);
     CopyToField(g_settings.ChimeHalfSound, m_strHalfSound);

@@ -26,21 +26,9 @@ public:
 
 private:
     // Runs the open dialog from the stored path `stored`; a chosen file
-    // becomes the page's path `working`, shown in `shown`.
-    void ChooseWave(const char* stored, std::string& working, const CWnd& shown);
+    // becomes the page's path `working`, shown in control `shownId`.
+    void ChooseWave(const char* stored, std::string& working, int shownId);
 
-    CWnd m_btnHalfChime;
-    CWnd m_btnHourChime;
-    CWnd m_btnHourTest;
-    CWnd m_btnHalfTest;
-    CWnd m_btnHalfRef;
-    CWnd m_stcHalfSound;
-    CWnd m_btnHourRef;
-    CWnd m_stcHourSound;
-    CWnd m_btnOncePerHour;
-    BOOL m_bOncePerHour = 0;
-    BOOL m_bHourChime = 0;
     std::string m_strHourSound;
     std::string m_strHalfSound;
-    BOOL m_bHalfChime = 0;
 };

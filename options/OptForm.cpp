@@ -5,6 +5,7 @@
 #include "framework/DataExchange.h"
 #include "core/ClockTime.h"
 #include "core/FixedField.h"
+#include "options/PageRules.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
@@ -56,7 +57,7 @@ BOOL COptForm::OnInitDialog()
         m_strHourMarker[i] = FieldText(stored.HourMarker[i]);
     m_bConv0to12 = stored.Conv0to12;
     // Filling the edits raises EN_CHANGE, so Apply is offered at once.
-    UpdateData(FALSE);
+    UpdateData(DDX::ToControls);
     return TRUE;
 }
 
@@ -96,7 +97,7 @@ const MessageMap* COptForm::GetMessageMap() const
     return &map;
 }
 
-LONG COptForm::FormatFromPage(char* out, DisplayFormat* tmp, UINT size, const SYSTEMTIME& time) const
+void COptForm::PageToFormat(DisplayFormat* tmp) const
 {
     CopyToField(tmp->DispFormat, m_strDispFormat);
     for (int i = 0; i < 12; ++i)
@@ -106,20 +107,18 @@ LONG COptForm::FormatFromPage(char* out, DisplayFormat* tmp, UINT size, const SY
     for (int i = 0; i < 2; ++i)
         CopyToField(tmp->HourMarker[i], m_strHourMarker[i]);
     tmp->Conv0to12 = m_bConv0to12;
-    return FormatClockText(out, tmp, size, &time);
 }
 
 void COptForm::OnOK()
 {
     // The sheet validated the page when it was left or before applying.
-    UpdateData(TRUE);
+    UpdateData(DDX::FromControls);
     SYSTEMTIME now;
     ReadClockTime(&now);
     DisplayFormat edited = {};
-    char text[CLOCK_TEXT_SIZE];
-    // A format that shows nothing now would leave no clock to click on:
-    // keep the stored one, but take the rest of the page.
-    if (FormatFromPage(text, &edited, sizeof(text), now) == 0)
+    PageToFormat(&edited);
+    // Keeps the stored format, but takes the rest of the page.
+    if (!FormatGivesText(edited, now))
         std::memcpy(edited.DispFormat, g_settings.Format.DispFormat, sizeof(edited.DispFormat));
     g_settings.Format = edited;
     g_settings.ChangeFlags |= CHANGED_GENERAL;
@@ -134,10 +133,10 @@ void COptForm::OnChange() { SetModified(TRUE); }
 template <size_t N>
 void COptForm::ResetNames(std::string (&names)[N], const char (&defaults)[N][NAME_SIZE])
 {
-    UpdateData(TRUE);
+    UpdateData(DDX::FromControls);
     for (size_t i = 0; i < N; ++i)
         names[i] = FieldText(defaults[i]);
-    UpdateData(FALSE);
+    UpdateData(DDX::ToControls);
 }
 
 void COptForm::OnDefaultMonth() { ResetNames(m_strMonthName, DefaultDisplayFormat().MonthName); }
@@ -148,7 +147,7 @@ void COptForm::OnDefaultMarker() { ResetNames(m_strHourMarker, DefaultDisplayFor
 
 void COptForm::OnTest1()
 {
-    UpdateData(TRUE);
+    UpdateData(DDX::FromControls);
     SYSTEMTIME now;
     ReadClockTime(&now);
     ShowTest(now, kTest1Caption);
@@ -156,24 +155,17 @@ void COptForm::OnTest1()
 
 void COptForm::OnTest2()
 {
-    UpdateData(TRUE);
-    // 2 January of this year at 00:01:02, taken as a Sunday: single digits
-    // everywhere, hour 0 for the twelve-hour box, the first names and marker.
-    SYSTEMTIME sample;
-    ReadClockTime(&sample);
-    sample.wMonth = 1;
-    sample.wDay = 2;
-    sample.wDayOfWeek = 0;
-    sample.wHour = 0;
-    sample.wMinute = 1;
-    sample.wSecond = 2;
-    ShowTest(sample, kTest2Caption);
+    UpdateData(DDX::FromControls);
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    ShowTest(SampleTime(now), kTest2Caption);
 }
 
 void COptForm::ShowTest(const SYSTEMTIME& time, const char* caption)
 {
     DisplayFormat tmp = {};
+    PageToFormat(&tmp);
     char text[CLOCK_TEXT_SIZE];
-    FormatFromPage(text, &tmp, sizeof(text), time);
+    FormatClockText(text, &tmp, sizeof(text), &time);
     MessageBoxA(m_hWnd, text, caption, MB_OK);
 }

@@ -16,9 +16,8 @@ public:
     void OnOK() override;
     const MessageMap* GetMessageMap() const override;
 
-    // Formats `time` with what the page holds (not what is stored), through
-    // the caller's record `tmp`; returns the length of the text.
-    LONG FormatFromPage(char* out, DisplayFormat* tmp, UINT size, const SYSTEMTIME& time) const;
+    // Copies what the page holds (not what is stored) into `tmp`.
+    void PageToFormat(DisplayFormat* tmp) const;
 
     void OnDefaultMarker();
     void OnDefaultMonth();

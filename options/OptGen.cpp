@@ -2,11 +2,11 @@
 
 #include <commdlg.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "framework/DataExchange.h"
 #include "framework/OnDemand.h"
+#include "options/PageRules.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
@@ -23,19 +23,6 @@ const DWORD kFontDialogFlags =
 
 COptGen::COptGen() : CPropertyPage(IDD_OPT_GEN) { std::memset(&m_lf, 0, sizeof(m_lf)); }
 
-LONG COptGen::PointSize(LONG lfHeight)
-{
-    // In 64 bits, so the most negative height has a magnitude too.
-    const long long pixels = std::llabs(static_cast<long long>(lfHeight));
-    return static_cast<LONG>((pixels * 3 + 2) / 4);
-}
-
-void COptGen::DoDataExchange(CDataExchange* pDX)
-{
-    DDX_Control(pDX, IDC_TOPMOST, m_btnTopMost);
-    DDX_Control(pDX, IDC_COLOR, m_stcColor);
-}
-
 BOOL COptGen::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
@@ -43,7 +30,7 @@ BOOL COptGen::OnInitDialog()
     ShowFont();
     m_clrFore = g_settings.ForeColor;
     m_brColor.reset(CreateSolidBrush(m_clrFore));
-    m_btnTopMost.Send(BM_SETCHECK, static_cast<WPARAM>(g_settings.ZOrder));
+    CheckButton(IDC_TOPMOST, g_settings.ZOrder != 0);
     return TRUE;
 }
 
@@ -68,7 +55,7 @@ const MessageMap* COptGen::GetMessageMap() const
 HBRUSH COptGen::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
 {
     HBRUSH brush = CPropertyPage::OnCtlColor(hdc, ctl, ctlType);
-    if (ctl == m_stcColor.m_hWnd)
+    if (ctl == GetDlgItem(IDC_COLOR))
         return m_brColor.get();
     return brush;
 }
@@ -116,19 +103,12 @@ void COptGen::OnTopMost() { SetModified(TRUE); }
 
 void COptGen::OnOK()
 {
-    if (std::memcmp(&m_lf, &g_settings.FontInfo, sizeof(m_lf)) != 0) {
-        g_settings.FontInfo = m_lf;
-        g_settings.ChangeFlags |= CHANGED_FONT;
-    }
-    if (m_clrFore != g_settings.ForeColor) {
-        g_settings.ForeColor = m_clrFore;
-        g_settings.ChangeFlags |= CHANGED_COLOR;
-    }
-    const LONG topMost = static_cast<LONG>(m_btnTopMost.Send(BM_GETCHECK));
-    if (topMost != g_settings.ZOrder) {
-        g_settings.ZOrder = topMost;
-        g_settings.ChangeFlags |= CHANGED_ZORDER;
-    }
+    const DisplayChoice before = {g_settings.FontInfo, g_settings.ForeColor, g_settings.ZOrder};
+    const DisplayChoice after = {m_lf, m_clrFore, IsButtonChecked(IDC_TOPMOST) ? 1 : 0};
+    g_settings.ChangeFlags |= DisplayChanges(before, after);
+    g_settings.FontInfo = after.font;
+    g_settings.ForeColor = after.color;
+    g_settings.ZOrder = after.zOrder;
     PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);
     CPropertyPage::OnOK();
 }

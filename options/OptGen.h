@@ -9,11 +9,6 @@ class COptGen : public CPropertyPage {
 public:
     COptGen();
 
-    // The point size shown for a font height in pixels: at 96 pixels per
-    // inch, rounded half up; the sign (cell or character height) is ignored.
-    static LONG PointSize(LONG lfHeight);
-
-    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     const MessageMap* GetMessageMap() const override;
@@ -26,8 +21,6 @@ public:
 private:
     void ShowFont();
 
-    CWnd m_btnTopMost;
-    CWnd m_stcColor;
     LOGFONTA m_lf;
     UniqueBrush m_brColor;
     COLORREF m_clrFore = 0;

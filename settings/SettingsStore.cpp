@@ -3,23 +3,28 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/CodePage.h"
+
 namespace {
 
 enum ValueKind { NUMBER, BLOB, STRING };
 
 // Reads one value into its field, through a scratch copy so a failed read
-// leaves the field as it was. Only the bytes read are taken,
-// whatever type the value was stored with; strings are terminated after
-// them (the stored data has no terminator), keeping the field's last byte.
+// leaves the field as it was. Only the bytes read are taken, whatever type
+// the value was stored with; strings are terminated after them (the stored
+// data has no terminator). A string filling its field is cut to leave room
+// for the terminator, after its last whole character.
 void ReadValue(SettingsStore& store, const char* name, void* field, DWORD size, ValueKind kind)
 {
     BYTE data[SOUND_PATH_SIZE];
     DWORD n = size;
     if (size > sizeof(data) || !store.Query(name, data, &n) || n > size)
         return;
+    if (kind == STRING && n == size)
+        n = static_cast<DWORD>(CodePage::FitLength(reinterpret_cast<const char*>(data), n, size - 1));
     std::memcpy(field, data, n);
     if (kind == STRING)
-        static_cast<char*>(field)[n < size ? n : size - 1] = '\0';
+        static_cast<char*>(field)[n] = '\0';
 }
 
 void WriteValue(SettingsStore& store, const char* name, const void* field, DWORD size, ValueKind kind)

@@ -1,115 +1,62 @@
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "settings/SettingsStore.h"
+#include "support/CodePageFixture.h"
 #include "support/MemoryStore.h"
 #include "support/SettingsCompare.h"
 
 namespace {
 
-std::vector<std::string> NumberedNames()
-{
-    std::vector<std::string> names;
-    for (const char* m : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12"})
-        names.push_back(std::string("MonthName") + m);
-    for (char d = '1'; d <= '7'; ++d)
-        names.push_back(std::string("DayOfWeek") + d);
-    names.push_back("HourMarker1");
-    names.push_back("HourMarker2");
-    return names;
-}
-
 std::string Bytes(const void* p, size_t n) { return std::string(static_cast<const char*>(p), n); }
-std::string Bytes(const std::vector<BYTE>& v) { return std::string(v.begin(), v.end()); }
 
-TEST(WriteSettings, WritesEveryValueInOrderWithItsTypeAndLength)
+TEST(SettingsStore, WritesEachValueWithItsTypeAndLength)
 {
-    const ClockSettings s = SampleSettings();
+    ClockSettings s = SampleSettings();
+    std::memset(s.Format.HourMarker[1], 'P', NAME_SIZE);  // no terminator: cut to the field
     MemoryStore store;
     WriteSettings(store, s);
 
-    struct Expected {
-        std::string name;
-        DWORD type;
-        std::string data;
+    const std::map<std::string, StoredValue> expected = {
+        {"ForeColor", {REG_DWORD, std::string("\x56\x34\x12\x00", 4)}}, {"ZOrder", {REG_DWORD, Bytes(&s.ZOrder, 4)}},
+        {"WindowLeft", {REG_DWORD, Bytes(&s.WindowLeft, 4)}},       {"WindowTop", {REG_DWORD, Bytes(&s.WindowTop, 4)}},
+        {"Conv0to12", {REG_DWORD, Bytes(&s.Format.Conv0to12, 4)}},  {"ChimeHour", {REG_DWORD, Bytes(&s.ChimeHour, 4)}},
+        {"ChimeHalf", {REG_DWORD, Bytes(&s.ChimeHalf, 4)}},         {"ColorTable", {REG_BINARY, Bytes(s.ColorTable, 64)}},
+        {"FontInfo", {REG_BINARY, Bytes(&s.FontInfo, 60)}},         {"DispFormat", {REG_SZ, "h:mm t"}},
+        {"ChimeHourSound", {REG_SZ, "D:\\sounds\\hour.wav"}},       {"ChimeHalfSound", {REG_SZ, "half.wav"}},
+        {"MonthName01", {REG_SZ, "month1"}}, {"MonthName10", {REG_SZ, "month10"}}, {"DayOfWeek7", {REG_SZ, "day7"}},
+        {"HourMarker1", {REG_SZ, "a.m."}},   {"HourMarker2", {REG_SZ, std::string(NAME_SIZE - 1, 'P')}},
     };
-    std::vector<Expected> expected = {
-        {"ForeColor", REG_DWORD, Bytes(&s.ForeColor, 4)},
-        {"ZOrder", REG_DWORD, Bytes(&s.ZOrder, 4)},
-        {"WindowLeft", REG_DWORD, Bytes(&s.WindowLeft, 4)},
-        {"WindowTop", REG_DWORD, Bytes(&s.WindowTop, 4)},
-        {"Conv0to12", REG_DWORD, Bytes(&s.Format.Conv0to12, 4)},
-        {"ColorTable", REG_BINARY, Bytes(s.ColorTable, 64)},
-        {"FontInfo", REG_BINARY, Bytes(&s.FontInfo, 60)},
-        {"DispFormat", REG_SZ, "h:mm t"},
-        {"ChimeHour", REG_DWORD, Bytes(&s.ChimeHour, 4)},
-        {"ChimeHalf", REG_DWORD, Bytes(&s.ChimeHalf, 4)},
-        {"ChimeHourSound", REG_SZ, "D:\\sounds\\hour.wav"},
-        {"ChimeHalfSound", REG_SZ, "half.wav"},
-    };
-    const std::vector<std::string> numbered = NumberedNames();
-    for (size_t i = 0; i < numbered.size(); ++i) {
-        const char* text = i < 12 ? s.Format.MonthName[i] : i < 19 ? s.Format.DayOfWeek[i - 12] : s.Format.HourMarker[i - 19];
-        expected.push_back({numbered[i], REG_SZ, text});
+    EXPECT_EQ(store.values.size(), 12u + 12 + 7 + 2);
+    for (const auto& [name, value] : expected) {
+        ASSERT_TRUE(store.values.count(name)) << name;
+        EXPECT_EQ(store.values[name].type, value.type) << name;
+        EXPECT_EQ(store.values[name].data, value.data) << name;
     }
-
-    ASSERT_EQ(store.values.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(expected[i].name);
-        EXPECT_EQ(store.values[i].name, expected[i].name);
-        EXPECT_EQ(store.values[i].type, expected[i].type);
-        EXPECT_EQ(Bytes(store.values[i].data), expected[i].data);  // strings without terminator
-    }
-    // Little-endian numbers.
-    EXPECT_EQ(Bytes(store.Find("ForeColor")->data), std::string("\x56\x34\x12\x00", 4));
 }
 
-TEST(ReadSettings, AsksForTheValuesInItsOwnOrder)
-{
-    MemoryStore store;
-    ClockSettings s;
-    ReadSettings(store, s);
-    std::vector<std::string> expected = {"ForeColor", "ZOrder", "Conv0to12", "WindowLeft", "WindowTop", "ChimeHour",
-                                         "ChimeHalf", "FontInfo", "ColorTable", "DispFormat", "ChimeHourSound",
-                                         "ChimeHalfSound"};
-    for (const std::string& n : NumberedNames())
-        expected.push_back(n);
-    EXPECT_EQ(store.queries, expected);
-}
-
-TEST(ReadSettings, RoundTripsEveryField)
+TEST(SettingsStore, ReadsBackWhatWasWritten)
 {
     MemoryStore store;
     WriteSettings(store, SampleSettings());
     ClockSettings loaded;
     ReadSettings(store, loaded);
     ExpectSamePersisted(loaded, SampleSettings());
+
+    // A missing value leaves its field as it was.
+    store.values.erase("ChimeHalfSound");
+    store.values.erase("WindowTop");
+    ClockSettings partial;
+    ReadSettings(store, partial);
+    EXPECT_STREQ(partial.ChimeHalfSound, ClockSettings().ChimeHalfSound);
+    EXPECT_EQ(partial.WindowTop, 0);
+    EXPECT_STREQ(partial.ChimeHourSound, SampleSettings().ChimeHourSound);
 }
 
-TEST(ReadSettings, EmptyStoreKeepsTheDefaults)
-{
-    MemoryStore store;
-    ClockSettings s;
-    ReadSettings(store, s);
-    ExpectSamePersisted(s, ClockSettings());
-}
-
-TEST(ReadSettings, ShorterStringReplacesTheWholeField)
-{
-    MemoryStore store;
-    store.Put("DispFormat", REG_SZ, "HH:mm");
-    ClockSettings s;
-    ReadSettings(store, s);
-    ClockSettings expected;
-    std::strcpy(expected.Format.DispFormat, "HH:mm");
-    ExpectSamePersisted(s, expected);
-}
-
-// Odd values met in stored settings, each on its own field.
-TEST(ReadSettings, OddValuesAreTakenOrLeftSafely)
+// Values an earlier version or a hand edit may have left, each on its own field.
+TEST(SettingsStore, OddValuesAreTakenOrLeftSafely)
 {
     MemoryStore store;
     store.Put("Conv0to12", REG_SZ, "1");                           // wrong type: bytes taken
@@ -117,7 +64,7 @@ TEST(ReadSettings, OddValuesAreTakenOrLeftSafely)
     store.Put("DispFormat", REG_SZ, std::string(65, 'H'));          // longer than the field: left
     store.Put("FontInfo", REG_BINARY, std::string(61, 'F'));        // longer than the field: left
     store.Put("ChimeHourSound", REG_SZ, std::string("a.wav\0", 6)); // stored with a terminator
-    store.Put("MonthName01", REG_SZ, "");                           // an empty name stays empty
+    store.Put("ChimeHalfSound", REG_SZ, "b");                       // shorter: replaces the whole text
     store.Put("MonthName02", REG_SZ, std::string(16, 'M'));         // fills the field: cut to 15
     store.Put("DayOfWeek1", REG_BINARY, "Sonntag");                 // wrong type: still a string
 
@@ -125,32 +72,46 @@ TEST(ReadSettings, OddValuesAreTakenOrLeftSafely)
     ReadSettings(store, s);
     EXPECT_EQ(s.Format.Conv0to12, 0x31);
     EXPECT_EQ(s.ChimeHour, 2);  // 3 with its low byte replaced
-    EXPECT_STREQ(s.Format.DispFormat, "yyyy/MM/dd(ddd) HH:mm:ss");
-    EXPECT_STREQ(s.FontInfo.lfFaceName, "");
+    EXPECT_STREQ(s.Format.DispFormat, ClockSettings().Format.DispFormat);
     EXPECT_EQ(s.FontInfo.lfHeight, -16);
     EXPECT_STREQ(s.ChimeHourSound, "a.wav");
-    EXPECT_STREQ(s.Format.MonthName[0], "");
+    EXPECT_STREQ(s.ChimeHalfSound, "b");
     EXPECT_EQ(std::string(s.Format.MonthName[1]), std::string(15, 'M'));
     EXPECT_STREQ(s.Format.DayOfWeek[0], "Sonntag");
 }
 
-TEST(ReadSettings, FaceNameIsTerminatedWithinItsField)
+TEST(SettingsStore, FaceNameIsTerminatedWithinItsField)
 {
     ClockSettings source = SampleSettings();
-    std::memset(source.FontInfo.lfFaceName, 'A', sizeof(source.FontInfo.lfFaceName));
+    std::memset(source.FontInfo.lfFaceName, 'A', LF_FACESIZE);
     MemoryStore store;
-    store.Set("FontInfo", REG_BINARY, reinterpret_cast<const BYTE*>(&source.FontInfo), sizeof(source.FontInfo));
-
+    store.Put("FontInfo", REG_BINARY, Bytes(&source.FontInfo, sizeof(LOGFONTA)));
     ClockSettings s;
     ReadSettings(store, s);
     EXPECT_EQ(std::string(s.FontInfo.lfFaceName), std::string(LF_FACESIZE - 1, 'A'));
     EXPECT_EQ(s.FontInfo.lfHeight, -24);
+}
 
-    // A terminated name keeps every byte, also those after its terminator.
-    std::memcpy(source.FontInfo.lfFaceName, "Arial\0zz", 8);
-    store.Set("FontInfo", REG_BINARY, reinterpret_cast<const BYTE*>(&source.FontInfo), sizeof(source.FontInfo));
+class SettingsStoreDoubleByte : public CodePageTest {};
+
+// A text filling its field whose last byte would be a lead byte keeps only
+// the whole characters before it.
+TEST_F(SettingsStoreDoubleByte, TextFillingItsFieldIsCutAfterAWholeCharacter)
+{
+    REQUIRE_CODE_PAGE(932);
+    MemoryStore store;
+    const std::string name = "abcdefghijklmn\x82\xA0";      // 14 + 2 bytes: the field
+    const std::string path = std::string(254, 'p') + "\x82\xA0";
+    store.Put("MonthName01", REG_SZ, name);
+    store.Put("MonthName02", REG_SZ, "abcdefghijklm\x82\xA0" "z");
+    store.Put("ChimeHourSound", REG_SZ, path);
+    store.Put("DispFormat", REG_SZ, std::string(62, 'H') + "\x82\xA0");
+    ClockSettings s;
     ReadSettings(store, s);
-    EXPECT_EQ(0, std::memcmp(&s.FontInfo, &source.FontInfo, sizeof(LOGFONTA)));
+    EXPECT_STREQ(s.Format.MonthName[0], "abcdefghijklmn");
+    EXPECT_STREQ(s.Format.MonthName[1], "abcdefghijklm\x82\xA0");
+    EXPECT_EQ(std::string(s.ChimeHourSound), std::string(254, 'p'));
+    EXPECT_EQ(std::string(s.Format.DispFormat), std::string(62, 'H'));
 }
 
 }  // namespace

@@ -6,91 +6,61 @@
 
 namespace {
 
-bool OursAndVisible(HWND hwnd)
+// This process's visible top-level windows.
+std::vector<HWND> OurWindows()
 {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    return pid == GetCurrentProcessId() && IsWindowVisible(hwnd);
+    std::vector<HWND> found;
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(hwnd, &pid);
+            if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd))
+                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
-struct Search {
-    const std::function<bool(HWND)>* match;
-    HWND found;
-};
-
-BOOL CALLBACK FindMatch(HWND hwnd, LPARAM lp)
+bool IsDialog(HWND hwnd)
 {
-    Search* s = reinterpret_cast<Search*>(lp);
-    if (OursAndVisible(hwnd) && (*s->match)(hwnd)) {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK CollectDialogs(HWND hwnd, LPARAM lp)
-{
-    char cls[16] = {};
+    char cls[8] = {};
     GetClassNameA(hwnd, cls, sizeof(cls));
-    if (OursAndVisible(hwnd) && std::string(cls) == "#32770")
-        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-    return TRUE;
-}
-
-std::vector<HWND> OpenDialogs()
-{
-    std::vector<HWND> open;
-    EnumWindows(&CollectDialogs, reinterpret_cast<LPARAM>(&open));
-    return open;
-}
-
-// Cancels every dialog of this process still open, so a failed script never
-// leaves the test thread stuck in a modal loop.
-void CancelAllDialogs()
-{
-    for (int round = 0; round < 20; ++round) {
-        const std::vector<HWND> open = OpenDialogs();
-        if (open.empty())
-            return;
-        for (HWND hwnd : open)
-            PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
-        Sleep(100);
-    }
+    return std::string(cls) == "#32770";
 }
 
 }  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+    return true;
+}
+
+HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND hwnd : OurWindows())
+            if (match(hwnd))
+                return (found = hwnd) != nullptr;
+        return false;
+    }, timeoutMs);
+    return found;
+}
+
+HWND WaitForWindow(const char* caption, DWORD timeoutMs)
+{
+    return WaitForWindowWhere([caption](HWND hwnd) { return WindowText(hwnd) == caption; }, timeoutMs);
+}
 
 std::string WindowText(HWND hwnd)
 {
     std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1);
     GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
     return text.data();
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
-HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs)
-{
-    Search s = {&match, nullptr};
-    WaitUntil([&s] {
-        EnumWindows(&FindMatch, reinterpret_cast<LPARAM>(&s));
-        return s.found != nullptr;
-    }, timeoutMs);
-    return s.found;
-}
-
-HWND WaitForWindow(const char* caption, DWORD timeoutMs)
-{
-    return WaitForWindowWhere([caption](HWND hwnd) { return WindowText(hwnd) == caption; }, timeoutMs);
 }
 
 void PostClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
@@ -104,26 +74,33 @@ std::string CloseMessageBox(const char* caption, HWND* owner)
         *owner = GetWindow(box, GW_OWNER);
     const std::string text = WindowText(GetDlgItem(box, 0xFFFF));  // the message's static
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    WaitUntil([caption] { return WaitForWindow(caption, 0) == nullptr; }, 5000);
+    WaitUntil([box] { return !IsWindow(box); }, 5000);
     return text;
 }
 
 HWND ShowSheetPage(HWND sheet, int index, const char* title)
 {
     PostMessageA(sheet, PSM_SETCURSEL, index, 0);
-    auto page = [sheet] { return PropSheet_GetCurrentPageHwnd(sheet); };
-    return WaitUntil([&] { return WindowText(page()) == title; }, 5000) ? page() : nullptr;
+    HWND page = nullptr;
+    WaitUntil([&] { return WindowText(page = PropSheet_GetCurrentPageHwnd(sheet)) == title; }, 5000);
+    return WindowText(page) == title ? page : nullptr;
 }
 
 DialogScript::DialogScript(std::function<void()> script)
     : m_thread([script] {
           script();
-          // A script normally closes its dialogs itself; one that gave up
-          // half-way must not leave the test thread in a modal loop.
-          if (!WaitUntil([] { return OpenDialogs().empty(); }, 10000))
-              CancelAllDialogs();
+          auto openDialogs = [] {
+              std::vector<HWND> open;
+              for (HWND hwnd : OurWindows())
+                  if (IsDialog(hwnd))
+                      open.push_back(hwnd);
+              return open;
+          };
+          if (WaitUntil([&] { return openDialogs().empty(); }, 10000))
+              return;
+          for (int round = 0; round < 20 && !openDialogs().empty(); ++round, Sleep(100))
+              for (HWND hwnd : openDialogs())
+                  PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
       })
 {
 }
-
-DialogScript::~DialogScript() { m_thread.join(); }

@@ -1,7 +1,8 @@
-// Field-by-field comparison of the persisted part of two settings blocks
-// (padding and run-time members left out).
+// The persisted part of two settings blocks compared field by field (padding
+// and run-time members left out), and a block away from the defaults.
 #pragma once
 
+#include <cstdio>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -19,18 +20,19 @@ inline void ExpectSamePersisted(const ClockSettings& a, const ClockSettings& b)
     EXPECT_EQ(a.ChimeHalf, b.ChimeHalf);
     EXPECT_STREQ(a.ChimeHourSound, b.ChimeHourSound);
     EXPECT_STREQ(a.ChimeHalfSound, b.ChimeHalfSound);
-    EXPECT_STREQ(a.Format.DispFormat, b.Format.DispFormat);
+    const DisplayFormat &f = a.Format, &g = b.Format;
+    EXPECT_STREQ(f.DispFormat, g.DispFormat);
     for (int i = 0; i < 12; ++i)
-        EXPECT_STREQ(a.Format.MonthName[i], b.Format.MonthName[i]) << "month " << i + 1;
+        EXPECT_STREQ(f.MonthName[i], g.MonthName[i]);
     for (int i = 0; i < 7; ++i)
-        EXPECT_STREQ(a.Format.DayOfWeek[i], b.Format.DayOfWeek[i]) << "day " << i + 1;
+        EXPECT_STREQ(f.DayOfWeek[i], g.DayOfWeek[i]);
     for (int i = 0; i < 2; ++i)
-        EXPECT_STREQ(a.Format.HourMarker[i], b.Format.HourMarker[i]) << "marker " << i + 1;
-    EXPECT_EQ(a.Format.Conv0to12, b.Format.Conv0to12);
+        EXPECT_STREQ(f.HourMarker[i], g.HourMarker[i]);
+    EXPECT_EQ(f.Conv0to12, g.Conv0to12);
     EXPECT_EQ(0, std::memcmp(&a.FontInfo, &b.FontInfo, sizeof(a.FontInfo))) << "FontInfo";
 }
 
-// A block with every persisted field away from its default.
+// Every persisted field away from its default, each name its own.
 inline ClockSettings SampleSettings()
 {
     ClockSettings s;
@@ -40,21 +42,21 @@ inline ClockSettings SampleSettings()
     s.WindowTop = 4000;
     for (int i = 0; i < 16; ++i)
         s.ColorTable[i] = 0x00010101u * static_cast<COLORREF>(i);
-    s.ChimeHour = 1;
+    s.ChimeHour = 2;
     s.ChimeHalf = 0;
     std::strcpy(s.ChimeHourSound, "D:\\sounds\\hour.wav");
     std::strcpy(s.ChimeHalfSound, "half.wav");
-    std::strcpy(s.Format.DispFormat, "h:mm t");
-    std::strcpy(s.Format.MonthName[0], "January");
-    std::strcpy(s.Format.MonthName[11], "December");
-    std::strcpy(s.Format.DayOfWeek[0], "Sunday");
-    std::strcpy(s.Format.DayOfWeek[6], "Saturday");
-    std::strcpy(s.Format.HourMarker[0], "a.m.");
-    std::strcpy(s.Format.HourMarker[1], "p.m.");
-    s.Format.Conv0to12 = 1;
+    DisplayFormat& f = s.Format;
+    std::strcpy(f.DispFormat, "h:mm t");
+    for (int i = 0; i < 12; ++i)
+        std::snprintf(f.MonthName[i], NAME_SIZE, "month%d", i + 1);
+    for (int i = 0; i < 7; ++i)
+        std::snprintf(f.DayOfWeek[i], NAME_SIZE, "day%d", i + 1);
+    std::strcpy(f.HourMarker[0], "a.m.");
+    std::strcpy(f.HourMarker[1], "p.m.");
+    f.Conv0to12 = 1;
     s.FontInfo.lfHeight = -24;
     s.FontInfo.lfWeight = 700;
-    s.FontInfo.lfItalic = 1;
     std::strcpy(s.FontInfo.lfFaceName, "Liberation Sans");
     return s;
 }
