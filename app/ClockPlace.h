@@ -62,18 +62,18 @@ public:
     // Button down on the glyphs with the window at `window`.
     void Press(const POINT* cursor, POINT window)
     {
-        m_active = cursor != nullptr;
+        m_bDragging = cursor != nullptr;
         if (cursor)
-            m_grab = {cursor->x - window.x, cursor->y - window.y};
+            m_ptGrab = {cursor->x - window.x, cursor->y - window.y};
     }
 
     // Where the window follows the cursor to; false when there is no drag
     // or no cursor.
     bool Follow(const POINT* cursor, POINT* window) const
     {
-        if (!m_active || !cursor)
+        if (!m_bDragging || !cursor)
             return false;
-        *window = {cursor->x - m_grab.x, cursor->y - m_grab.y};
+        *window = {cursor->x - m_ptGrab.x, cursor->y - m_ptGrab.y};
         return true;
     }
 
@@ -82,16 +82,16 @@ public:
     // when no drag was under way.
     End Release(const POINT* cursor, POINT* window)
     {
-        if (!m_active)
+        if (!m_bDragging)
             return kNoDrag;
         const bool moved = Follow(cursor, window);
-        m_active = false;
+        m_bDragging = false;
         return moved ? kMoveTo : kStayPut;
     }
 
-    bool Active() const { return m_active; }
+    bool Active() const { return m_bDragging; }
 
 private:
-    bool m_active = false;
-    POINT m_grab = {0, 0};
+    bool m_bDragging = false;
+    POINT m_ptGrab = {0, 0};
 };
