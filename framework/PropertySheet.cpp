@@ -26,6 +26,14 @@ void CPropertySheet::AddPage(CPropertyPage* page)
 
 INT_PTR CPropertySheet::DoModal()
 {
+    // Loaded first: the pages take the font of the system's own sheet
+    // template, which lives in comctl32.
+    const auto init = ON_DEMAND("comctl32.dll", InitCommonControls);
+    const auto show = ON_DEMAND("comctl32.dll", PropertySheetA);
+    if (!init || !show)
+        return -1;
+    init();
+
     DialogFont font;
     if (SheetFont(&font))
         for (CPropertyPage* page : m_pages)
@@ -48,11 +56,6 @@ INT_PTR CPropertySheet::DoModal()
     m_bCancelled = false;
     // The system reports only whether anything was applied; which button
     // closed the sheet comes from the pages (they hear of a cancel).
-    const auto init = ON_DEMAND("comctl32.dll", InitCommonControls);
-    const auto show = ON_DEMAND("comctl32.dll", PropertySheetA);
-    if (!init || !show)
-        return -1;
-    init();
     if (show(&psh) < 0)
         return -1;
     return m_bCancelled ? IDCANCEL : IDOK;
