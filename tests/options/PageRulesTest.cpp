@@ -27,7 +27,8 @@ TEST(PageRules, DisplayChangesNameWhatDiffers)
 
 TEST(PageRules, PointSizeFromTheFontHeight)
 {
-    const LONG cases[][2] = {{-16, 12}, {16, 12}, {0, 0}, {-1, 1}, {-2, 2}, {-13, 10}, {-14, 11}, {INT32_MIN, 1610612736}};
+    const LONG cases[][2] = {{-16, 12}, {16, 12}, {0, 0},    {-1, 1},
+                             {-2, 2},   {-13, 10}, {-14, 11}, {INT32_MIN, 1610612736}};
     for (const auto& c : cases)
         EXPECT_EQ(PointSize(c[0]), c[1]) << c[0];
 }
@@ -106,16 +107,11 @@ TEST_F(CodePageTest, PathSplitEndsTheFolderBeforeTheLastBackslash)
         const char* folder;
         int lastBackslash;
     } cases[] = {
-        {1252, "C:\\WINDOWS\\MEDIA\\CHIMES.WAV", 256, "C:\\WINDOWS\\MEDIA", 16},
-        {1252, "CHIMES.WAV", 256, "", -1},
-        {1252, "", 256, "", -1},
-        {1252, "C:\\CHIMES.WAV", 256, "C:", 2},
-        {1252, "\\CHIMES.WAV", 256, "", 0},
-        {1252, "C:\\MEDIA\\", 256, "C:\\MEDIA", 8},
-        {1252, longPath, 16, "C:", 2},
+        {1252, "C:\\WINDOWS\\MEDIA\\CHIMES.WAV", 256, "C:\\WINDOWS\\MEDIA", 16}, {1252, "CHIMES.WAV", 256, "", -1},
+        {1252, "", 256, "", -1}, {1252, "C:\\CHIMES.WAV", 256, "C:", 2}, {1252, "\\CHIMES.WAV", 256, "", 0},
+        {1252, "C:\\MEDIA\\", 256, "C:\\MEDIA", 8}, {1252, longPath, 16, "C:", 2},
         {1252, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik\\\x95", 11},
-        {932, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik", 9},
-        {932, "\x95\x5c", 256, "", -1},
+        {932, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik", 9}, {932, "\x95\x5c", 256, "", -1},
     };
     for (const auto& c : cases) {
         if (!UseCodePage(c.codePage))

@@ -15,15 +15,16 @@ TEST(SettingsStore, WritesEachValueWithItsTypeAndLength)
     ClockSettings s = SampleSettings();
     std::memset(s.Format.HourMarker[1], 'P', NAME_SIZE);  // no terminator: cut to the field
     const StoredValues written = Written(s);
+    const auto dword = [](LONG v) { return std::make_pair(DWORD{REG_DWORD}, Bytes(&v, 4)); };
+    const auto sz = [](std::string text) { return std::make_pair(DWORD{REG_SZ}, text); };
     const StoredValues expected = {
-        {"ForeColor", {REG_DWORD, std::string("\x56\x34\x12\x00", 4)}}, {"ZOrder", {REG_DWORD, Bytes(&s.ZOrder, 4)}},
-        {"WindowLeft", {REG_DWORD, Bytes(&s.WindowLeft, 4)}},       {"WindowTop", {REG_DWORD, Bytes(&s.WindowTop, 4)}},
-        {"Conv0to12", {REG_DWORD, Bytes(&s.Format.Conv0to12, 4)}},  {"ChimeHour", {REG_DWORD, Bytes(&s.ChimeHour, 4)}},
-        {"ChimeHalf", {REG_DWORD, Bytes(&s.ChimeHalf, 4)}},         {"ColorTable", {REG_BINARY, Bytes(s.ColorTable, 64)}},
-        {"FontInfo", {REG_BINARY, Bytes(&s.FontInfo, 60)}},         {"DispFormat", {REG_SZ, "h:mm t"}},
-        {"ChimeHourSound", {REG_SZ, "D:\\sounds\\hour.wav"}},       {"ChimeHalfSound", {REG_SZ, "half.wav"}},
-        {"MonthName01", {REG_SZ, "month1"}}, {"MonthName10", {REG_SZ, "month10"}}, {"DayOfWeek7", {REG_SZ, "day7"}},
-        {"HourMarker1", {REG_SZ, "a.m."}},   {"HourMarker2", {REG_SZ, std::string(NAME_SIZE - 1, 'P')}},
+        {"ForeColor", {REG_DWORD, std::string("\x56\x34\x12\x00", 4)}}, {"ZOrder", dword(0)},
+        {"WindowLeft", dword(-120)}, {"WindowTop", dword(4000)}, {"Conv0to12", dword(1)}, {"ChimeHour", dword(2)},
+        {"ChimeHalf", dword(0)}, {"ColorTable", {REG_BINARY, Bytes(s.ColorTable, 64)}},
+        {"FontInfo", {REG_BINARY, Bytes(&s.FontInfo, 60)}}, {"DispFormat", sz("h:mm t")},
+        {"ChimeHourSound", sz("D:\\sounds\\hour.wav")}, {"ChimeHalfSound", sz("half.wav")},
+        {"MonthName01", sz("month1")}, {"MonthName10", sz("month10")}, {"DayOfWeek7", sz("day7")},
+        {"HourMarker1", sz("a.m.")}, {"HourMarker2", sz(std::string(NAME_SIZE - 1, 'P'))},
     };
     EXPECT_EQ(written.size(), 12u + 12 + 7 + 2);
     for (const auto& [name, value] : expected)
