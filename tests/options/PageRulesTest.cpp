@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "core/FixedField.h"
 #include "options/PageRules.h"
@@ -41,10 +42,9 @@ TEST(PageRules, ChimeBoxesBothWays)
     } opening[] = {{0, 0, {false, false, false}}, {1, 1, {true, false, true}},
                    {2, 3, {false, false, true}},  {3, 0, {true, true, false}}};
     for (const auto& c : opening) {
-        const ChimeBoxes b = BoxesFromChimes(c.hour, c.half);
-        EXPECT_EQ(b.hourChime, c.boxes.hourChime) << c.hour;
-        EXPECT_EQ(b.oncePerHour, c.boxes.oncePerHour) << c.hour;
-        EXPECT_EQ(b.halfChime, c.boxes.halfChime) << c.half;
+        const ChimeBoxes b = BoxesFromChimes(c.hour, c.half), &e = c.boxes;
+        EXPECT_EQ(std::tie(b.hourChime, b.oncePerHour, b.halfChime), std::tie(e.hourChime, e.oncePerHour, e.halfChime))
+            << c.hour << "/" << c.half;
     }
     for (int bits = 0; bits < 8; ++bits) {
         LONG hour = -1, half = -1;

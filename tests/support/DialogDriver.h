@@ -17,7 +17,8 @@ HWND WaitForWindow(const char* caption, DWORD timeoutMs = 10000);
 std::string WindowText(HWND hwnd);
 // Clicks a control without waiting for what the click starts (a modal dialog).
 void PostClick(HWND dialog, int id);
-// Closes the message box captioned `caption` with OK and returns its text.
+// Closes the message box captioned `caption` with OK and returns its text
+// ("" when none came).
 std::string CloseMessageBox(const char* caption);
 // Opens tab `index` of a property sheet; its page once it shows `title`, else nullptr.
 HWND ShowSheetPage(HWND sheet, int index, const char* title);

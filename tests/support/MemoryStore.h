@@ -2,7 +2,6 @@
 // stand-in for the registry on the host and in the fuzzer.
 #pragma once
 
-#include <cstring>
 #include <map>
 #include <string>
 #include <utility>
@@ -20,9 +19,7 @@ public:
         const auto it = values.find(name);
         if (it == values.end() || it->second.second.size() > *size)
             return false;
-        const std::string& bytes = it->second.second;
-        std::memcpy(data, bytes.data(), bytes.size());
-        *size = static_cast<DWORD>(bytes.size());
+        *size = static_cast<DWORD>(it->second.second.copy(reinterpret_cast<char*>(data), *size));
         return true;
     }
 
