@@ -2,8 +2,6 @@
 #include <cstring>
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "format/DisplayFormat.h"
 #include "support/CodePageFixture.h"
 #include "support/TestTime.h"
@@ -80,9 +78,11 @@ TEST_F(CodePageTest, FormatClockTextTokensQuotesAndOtherBytes)
         {"HH\x82\xA0", kSunday, "09", 0, 4, 932},
         {"'HH\x82\xA0'", kSunday, "HH", 0, 4, 932},
     };
-    for (const auto& c : cases)
-        if (!c.codePage || UseCodePage(c.codePage))
-            EXPECT_EQ(Format(WithFormat(c.format.c_str(), c.conv0to12), c.time, c.size), c.text) << c.format;
+    for (const auto& c : cases) {
+        if (c.codePage && !UseCodePage(c.codePage))
+            continue;
+        EXPECT_EQ(Format(WithFormat(c.format.c_str(), c.conv0to12), c.time, c.size), c.text) << c.format;
+    }
 }
 
 TEST(FormatClockText, SecondsUsedOnlyWhenSecondsAreShown)

@@ -13,6 +13,7 @@
 #include "framework/WinApp.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
+#include "settings/ClockSettings.h"
 #include "support/DialogDriver.h"
 #include "support/TestTime.h"
 

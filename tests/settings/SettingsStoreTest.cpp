@@ -1,8 +1,6 @@
 #include <cstring>
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "support/CodePageFixture.h"
 #include "support/SettingsCompare.h"
 
