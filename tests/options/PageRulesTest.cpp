@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "core/FixedField.h"
 #include "options/PageRules.h"
@@ -27,26 +28,23 @@ TEST(PageRules, DisplayChangesNameWhatDiffers)
 
 TEST(PageRules, PointSizeFromTheFontHeight)
 {
-    const struct {
-        LONG height;
-        LONG points;
-    } cases[] = {{-16, 12}, {16, 12}, {0, 0}, {-1, 1}, {-2, 2}, {-13, 10}, {-14, 11}, {INT32_MIN, 1610612736}};
+    const LONG cases[][2] = {{-16, 12}, {16, 12}, {0, 0},    {-1, 1},
+                             {-2, 2},   {-13, 10}, {-14, 11}, {INT32_MIN, 1610612736}};
     for (const auto& c : cases)
-        EXPECT_EQ(PointSize(c.height), c.points) << c.height;
+        EXPECT_EQ(PointSize(c[0]), c[1]) << c[0];
 }
 
 TEST(PageRules, ChimeBoxesBothWays)
 {
     const struct {
         LONG hour, half;
-        bool hourBox, onceBox, halfBox;
-    } opening[] = {{0, 0, false, false, false}, {1, 1, true, false, true},
-                   {2, 3, false, false, true},  {3, 0, true, true, false}};
+        ChimeBoxes boxes;  // hour, once per hour, half
+    } opening[] = {{0, 0, {false, false, false}}, {1, 1, {true, false, true}},
+                   {2, 3, {false, false, true}},  {3, 0, {true, true, false}}};
     for (const auto& c : opening) {
-        const ChimeBoxes b = BoxesFromChimes(c.hour, c.half);
-        EXPECT_EQ(b.hourChime, c.hourBox) << c.hour;
-        EXPECT_EQ(b.oncePerHour, c.onceBox) << c.hour;
-        EXPECT_EQ(b.halfChime, c.halfBox) << c.half;
+        const ChimeBoxes b = BoxesFromChimes(c.hour, c.half), &e = c.boxes;
+        EXPECT_EQ(std::tie(b.hourChime, b.oncePerHour, b.halfChime), std::tie(e.hourChime, e.oncePerHour, e.halfChime))
+            << c.hour << "/" << c.half;
     }
     for (int bits = 0; bits < 8; ++bits) {
         LONG hour = -1, half = -1;
@@ -56,102 +54,72 @@ TEST(PageRules, ChimeBoxesBothWays)
     }
 }
 
-TEST(PageRules, FormatGivesTextNow)
+TEST(PageRules, FormatGivesTextNowAndSampleTimeKeepsOnlyTheYear)
 {
-    DisplayFormat f = DefaultDisplayFormat();
     const SYSTEMTIME december = MakeTime(2026, 12, 6, 0, 9, 5, 7);
-    std::strcpy(f.DispFormat, "MMM");
-    EXPECT_TRUE(FormatGivesText(f, december));
-    std::strcpy(f.MonthName[11], "");
-    EXPECT_FALSE(FormatGivesText(f, december));
-    EXPECT_TRUE(FormatGivesText(f, MakeTime(2026, 1, 6, 2, 9, 5, 7)));
-    std::strcpy(f.DispFormat, "''''");
-    EXPECT_TRUE(FormatGivesText(f, december));
-    std::strcpy(f.DispFormat, "''");
-    EXPECT_TRUE(FormatGivesText(f, december));
-    std::strcpy(f.DispFormat, "'");
-    EXPECT_FALSE(FormatGivesText(f, december));
+    const struct {
+        const char* format;
+        const char* december;  // the twelfth month's name
+        bool text;
+    } cases[] = {{"MMM", "Dec", true}, {"MMM", "", false}, {"''''", "", true}, {"''", "", true}, {"'", "", false}};
+    for (const auto& c : cases) {
+        DisplayFormat f = DefaultDisplayFormat();
+        std::strcpy(f.DispFormat, c.format);
+        std::strcpy(f.MonthName[11], c.december);
+        EXPECT_EQ(FormatGivesText(f, december), c.text) << c.format << "/" << c.december;
+        if (!c.text && c.format[0] == 'M')
+            EXPECT_TRUE(FormatGivesText(f, MakeTime(2026, 1, 6, 2, 9, 5, 7)));
+    }
+    SYSTEMTIME now = MakeTime(2031, 7, 19, 6, 23, 59, 58);
+    now.wMilliseconds = 999;
+    const SYSTEMTIME s = SampleTime(now), expected = MakeTime(2031, 1, 2, 0, 0, 1, 2);
+    EXPECT_EQ(std::memcmp(&s, &expected, offsetof(SYSTEMTIME, wMilliseconds)), 0);
 }
 
 // A page's text goes into its field cut after the last whole character that
 // leaves room for the terminator.
-using FieldCopy = CodePageTest;
-
-TEST_F(FieldCopy, CutsOnWholeCharacters)
+TEST_F(CodePageTest, FieldCopyCutsOnWholeCharacters)
 {
-    char field[4];
     const struct {
         UINT codePage;
-        const char* text;
-        const char* stored;
+        const char *text, *stored;
     } cases[] = {{1252, "abc", "abc"}, {1252, "abcd", "abc"}, {1252, "ab\x82\xA0", "ab\x82"},
                  {932, "ab\x82\xA0", "ab"}, {932, "\x82\xA0z", "\x82\xA0z"}};
     for (const auto& c : cases) {
         if (!UseCodePage(c.codePage))
             continue;
-        std::memset(field, 'x', sizeof(field));
+        char field[4] = {'x', 'x', 'x', 'x'};
         CopyToField(field, c.text);
         EXPECT_EQ(FieldText(field), c.stored) << c.text;
         EXPECT_EQ(field[3], '\0');
     }
 }
 
-TEST(PageRules, SampleTimeKeepsOnlyTheYear)
+// The folder a path's dialog opens in and the index of its last backslash;
+// 0x95 0x5C is one character in code page 932 whose second byte is a backslash.
+TEST_F(CodePageTest, PathSplitEndsTheFolderBeforeTheLastBackslash)
 {
-    SYSTEMTIME now = MakeTime(2031, 7, 19, 6, 23, 59, 58);
-    now.wMilliseconds = 999;
-    const SYSTEMTIME s = SampleTime(now);
-    const SYSTEMTIME expected = MakeTime(2031, 1, 2, 0, 0, 1, 2);
-    EXPECT_EQ(std::memcmp(&s, &expected, offsetof(SYSTEMTIME, wMilliseconds)), 0);
-}
-
-struct Split {
-    std::string folder;
-    int lastBackslash;
-};
-
-Split SplitOf(const char* path, size_t size = 256)
-{
-    char folder[256];
-    std::memset(folder, 'x', sizeof(folder));
-    const int index = SplitPathForDialog(folder, size, path);
-    return {folder, index};
-}
-
-using PathSplit = CodePageTest;
-
-TEST_F(PathSplit, FolderEndsBeforeTheLastBackslash)
-{
+    const std::string longPath = "C:\\" + std::string(300, 'a') + "\\b";
     const struct {
-        const char* path;
+        UINT codePage;
+        std::string path;
+        size_t size;
         const char* folder;
         int lastBackslash;
     } cases[] = {
-        {"C:\\WINDOWS\\MEDIA\\CHIMES.WAV", "C:\\WINDOWS\\MEDIA", 16},
-        {"CHIMES.WAV", "", -1},
-        {"", "", -1},
-        {"C:\\CHIMES.WAV", "C:", 2},
-        {"\\CHIMES.WAV", "", 0},
-        {"C:\\MEDIA\\", "C:\\MEDIA", 8},
+        {1252, "C:\\WINDOWS\\MEDIA\\CHIMES.WAV", 256, "C:\\WINDOWS\\MEDIA", 16}, {1252, "CHIMES.WAV", 256, "", -1},
+        {1252, "", 256, "", -1}, {1252, "C:\\CHIMES.WAV", 256, "C:", 2}, {1252, "\\CHIMES.WAV", 256, "", 0},
+        {1252, "C:\\MEDIA\\", 256, "C:\\MEDIA", 8}, {1252, longPath, 16, "C:", 2},
+        {1252, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik\\\x95", 11},
+        {932, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik", 9}, {932, "\x95\x5c", 256, "", -1},
     };
     for (const auto& c : cases) {
-        const Split split = SplitOf(c.path);
-        EXPECT_EQ(split.folder, c.folder) << c.path;
-        EXPECT_EQ(split.lastBackslash, c.lastBackslash) << c.path;
-    }
-    const std::string longPath = "C:\\" + std::string(300, 'a') + "\\b";
-    EXPECT_EQ(SplitOf(longPath.c_str(), 16).lastBackslash, 2);
-    EXPECT_EQ(SplitOf(longPath.c_str(), 16).folder, "C:");
-}
-
-// 0x95 0x5C is one character in code page 932 whose second byte is a backslash.
-TEST_F(PathSplit, TrailByteBackslashIsNoSeparator)
-{
-    REQUIRE_CODE_PAGE(932);
-    EXPECT_EQ(SplitOf("C:\\zentik\\\x95\x5c.wav").folder, "C:\\zentik");
-    EXPECT_EQ(SplitOf("\x95\x5c").lastBackslash, -1);
-    if (UseCodePage(1252)) {
-        EXPECT_EQ(SplitOf("C:\\zentik\\\x95\x5c.wav").folder, "C:\\zentik\\\x95");
+        if (!UseCodePage(c.codePage))
+            continue;
+        char folder[256];
+        std::memset(folder, 'x', sizeof(folder));
+        EXPECT_EQ(SplitPathForDialog(folder, c.size, c.path.c_str()), c.lastBackslash) << c.path;
+        EXPECT_EQ(std::string(folder), c.folder) << c.path;
     }
 }
 

@@ -6,27 +6,15 @@
 
 namespace {
 
-// This process's visible top-level windows.
-std::vector<HWND> OurWindows()
+// The first visible top-level window of this process that `match` accepts.
+HWND FindOurWindow(const std::function<bool(HWND)>& match)
 {
-    std::vector<HWND> found;
-    EnumWindows(
-        [](HWND hwnd, LPARAM lp) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd))
-                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-bool IsDialog(HWND hwnd)
-{
-    char cls[8] = {};
-    GetClassNameA(hwnd, cls, sizeof(cls));
-    return std::string(cls) == "#32770";
+    DWORD pid = 0;
+    for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, nullptr, nullptr)) != nullptr;)
+        if (GetWindowThreadProcessId(hwnd, &pid) && pid == GetCurrentProcessId() && IsWindowVisible(hwnd) &&
+            match(hwnd))
+            return hwnd;
+    return nullptr;
 }
 
 }  // namespace
@@ -42,12 +30,7 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs)
 {
     HWND found = nullptr;
-    WaitUntil([&] {
-        for (HWND hwnd : OurWindows())
-            if (match(hwnd))
-                return (found = hwnd) != nullptr;
-        return false;
-    }, timeoutMs);
+    WaitUntil([&] { return (found = FindOurWindow(match)) != nullptr; }, timeoutMs);
     return found;
 }
 
@@ -65,13 +48,9 @@ std::string WindowText(HWND hwnd)
 
 void PostClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-std::string CloseMessageBox(const char* caption, HWND* owner)
+std::string CloseMessageBox(const char* caption)
 {
     HWND box = WaitForWindow(caption, 5000);
-    if (!box)
-        return "(no box captioned " + std::string(caption) + ")";
-    if (owner)
-        *owner = GetWindow(box, GW_OWNER);
     const std::string text = WindowText(GetDlgItem(box, 0xFFFF));  // the message's static
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     WaitUntil([box] { return !IsWindow(box); }, 5000);
@@ -82,25 +61,24 @@ HWND ShowSheetPage(HWND sheet, int index, const char* title)
 {
     PostMessageA(sheet, PSM_SETCURSEL, index, 0);
     HWND page = nullptr;
-    WaitUntil([&] { return WindowText(page = PropSheet_GetCurrentPageHwnd(sheet)) == title; }, 5000);
-    return WindowText(page) == title ? page : nullptr;
+    const bool shown = WaitUntil([&] { return WindowText(page = PropSheet_GetCurrentPageHwnd(sheet)) == title; }, 5000);
+    return shown ? page : nullptr;
 }
 
 DialogScript::DialogScript(std::function<void()> script)
     : m_thread([script] {
           script();
-          auto openDialogs = [] {
-              std::vector<HWND> open;
-              for (HWND hwnd : OurWindows())
-                  if (IsDialog(hwnd))
-                      open.push_back(hwnd);
-              return open;
+          auto dialog = [](HWND hwnd) {
+              char cls[8] = {};
+              GetClassNameA(hwnd, cls, sizeof(cls));
+              return std::string(cls) == "#32770";
           };
-          if (WaitUntil([&] { return openDialogs().empty(); }, 10000))
-              return;
-          for (int round = 0; round < 20 && !openDialogs().empty(); ++round, Sleep(100))
-              for (HWND hwnd : openDialogs())
-                  PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+          WaitUntil([&] { return !FindOurWindow(dialog); }, 10000);
+          for (int round = 0; round < 20; ++round, Sleep(100))
+              if (HWND left = FindOurWindow(dialog))
+                  PostMessageA(left, WM_COMMAND, IDCANCEL, 0);
+              else
+                  break;
       })
 {
 }

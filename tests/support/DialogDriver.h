@@ -10,22 +10,22 @@
 
 // Polls `done` until it holds; false when the time ran out.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-// A visible top-level window of this process that `match` accepts (or that
-// has `caption`); nullptr when none appeared in time.
+// A visible top-level window of this process that `match` accepts (or with
+// `caption`); nullptr when none appeared in time.
 HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs = 10000);
 HWND WaitForWindow(const char* caption, DWORD timeoutMs = 10000);
 std::string WindowText(HWND hwnd);
 // Clicks a control without waiting for what the click starts (a modal dialog).
 void PostClick(HWND dialog, int id);
-// Closes the message box captioned `caption` with OK and returns its text,
-// with its owner in `owner`; a note when none came.
-std::string CloseMessageBox(const char* caption, HWND* owner = nullptr);
+// Closes the message box captioned `caption` with OK and returns its text
+// ("" when none came).
+std::string CloseMessageBox(const char* caption);
 // Opens tab `index` of a property sheet; its page once it shows `title`, else nullptr.
 HWND ShowSheetPage(HWND sheet, int index, const char* title);
 
-// Runs a script on its own thread, then cancels any dialog it left open, so
-// a failed script never leaves the test thread in a modal loop; leaving
-// scope waits for the thread.
+// Runs a script on its own thread, then cancels any dialog it left open so a
+// failed script never leaves the test thread in a modal loop; leaving scope
+// waits for the thread.
 class DialogScript {
 public:
     explicit DialogScript(std::function<void()> script);

@@ -2,28 +2,24 @@
 // stand-in for the registry on the host and in the fuzzer.
 #pragma once
 
-#include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "settings/SettingsStore.h"
 
-struct StoredValue {
-    DWORD type;
-    std::string data;
-};
+using StoredValues = std::map<std::string, std::pair<DWORD, std::string>>;  // name: type, bytes
 
 class MemoryStore : public SettingsStore {
 public:
-    std::map<std::string, StoredValue> values;
+    StoredValues values;
 
     bool Query(const char* name, BYTE* data, DWORD* size) override
     {
         const auto it = values.find(name);
-        if (it == values.end() || it->second.data.size() > *size)
+        if (it == values.end() || it->second.second.size() > *size)
             return false;
-        std::memcpy(data, it->second.data.data(), it->second.data.size());
-        *size = static_cast<DWORD>(it->second.data.size());
+        *size = static_cast<DWORD>(it->second.second.copy(reinterpret_cast<char*>(data), *size));
         return true;
     }
 
@@ -31,6 +27,4 @@ public:
     {
         values[name] = {type, std::string(reinterpret_cast<const char*>(data), size)};
     }
-
-    void Put(const std::string& name, DWORD type, const std::string& bytes) { values[name] = {type, bytes}; }
 };
