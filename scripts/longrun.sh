@@ -9,15 +9,10 @@ scripts/setup.sh
 [ -f build/mingw64/CMakeCache.txt ] || cmake --preset mingw64 >/dev/null
 cmake --build --preset mingw64 --target clock_tests >/dev/null
 export ZENTIK_WINE_ROOT=${ZENTIK_WINE_ROOT:-$(mktemp -d /tmp/zentik-longrun.XXXXXX)}
+. scripts/session.sh
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 120); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    trap "kill $! 2>/dev/null" EXIT
-    export DISPLAY=:$n
-    break
-  done
-  until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+  start_virtual_display
+  trap 'kill $xvfb_pid 2>/dev/null' EXIT
 fi
 ZENTIK_CLOCK_HOURS=${HOURS:-48} tests/support/wine-run.sh build/mingw64/bin/clock_tests.exe \
   --gtest_filter=ClockWindow.RunsForHoursWithoutGrowing

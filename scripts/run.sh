@@ -12,8 +12,8 @@ if ! { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }; then
 fi
 
 scripts/setup.sh
-# The shipped i686 build where this kernel runs 32-bit programs, else x86_64.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=mingw32; else preset=mingw64; fi
+. scripts/session.sh
+preset=$runnable_preset
 [ -f build/$preset/CMakeCache.txt ] || cmake --preset $preset >/dev/null
 cmake --build --preset $preset --target Zentik
 

@@ -9,22 +9,16 @@ out=${1:-docs/screenshots}
 
 scripts/setup.sh
 # The shipped i686 build where this kernel runs 32-bit programs, else x86_64.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=mingw32; else preset=mingw64; fi
+. scripts/session.sh
+preset=$runnable_preset
 [ -f build/$preset/CMakeCache.txt ] || cmake --preset $preset >/dev/null
 cmake --build --preset $preset --target Zentik first_run >/dev/null
 bin=build/$preset/bin
 
 export ZENTIK_WINE_ROOT
 ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-shots.XXXXXX)
-# A virtual display of our own, on the first free number.
-for display in $(seq 90 130); do
-  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] || break
-done
-Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'WINEPREFIX=$ZENTIK_WINE_ROOT/en wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$ZENTIK_WINE_ROOT"' EXIT
-export DISPLAY=:$display
-until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+start_virtual_display
+trap 'WINEPREFIX=$ZENTIK_WINE_ROOT/en wineserver -k 2>/dev/null; kill $xvfb_pid 2>/dev/null; rm -rf "$ZENTIK_WINE_ROOT"' EXIT
 run=tests/support/wine-run.sh
 $run cmd /c exit 0 >/dev/null 2>&1
 

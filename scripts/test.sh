@@ -22,25 +22,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A virtual display of our own, on the first free number.
-for n in $(seq 90 120); do
-  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
-    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=:$n
-    break
-  fi
-done
-until xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; do sleep 0.1; done
+. scripts/session.sh
+start_virtual_display
 
-# The Windows tests run once, on the shipped i686 build where this kernel
-# runs 32-bit programs (Wine's 32-bit loader is one), else on the x86_64
-# build of the same sources and flags. Both builds are always made.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  run_preset=mingw32 other_preset=mingw64
-else
-  run_preset=mingw64 other_preset=mingw32
+# The Windows tests run once, on the build this kernel can run (the x86_64
+# one has the same sources and flags); both builds are always made.
+run_preset=$runnable_preset other_preset=mingw32
+if [ "$run_preset" = mingw64 ]; then
   echo "This kernel runs no 32-bit programs: the Windows tests run on the x86_64 build."
+else
+  other_preset=mingw64
 fi
 
 # Make both prefixes while the host build runs.
