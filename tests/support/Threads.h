@@ -1,5 +1,5 @@
-// A thread and a lock for tests built by the win32-thread compilers, which
-// have neither std::thread nor std::mutex.
+// A thread for tests built by the win32-thread compilers, which have no
+// std::thread.
 #pragma once
 
 #include <functional>
@@ -33,28 +33,4 @@ private:
     }
     std::function<void()> m_body;
     HANDLE m_handle = nullptr;
-};
-
-class TestLock {
-public:
-    TestLock() { InitializeCriticalSection(&m_cs); }
-    ~TestLock() { DeleteCriticalSection(&m_cs); }
-    TestLock(const TestLock&) = delete;
-    TestLock& operator=(const TestLock&) = delete;
-    void lock() { EnterCriticalSection(&m_cs); }
-    void unlock() { LeaveCriticalSection(&m_cs); }
-
-private:
-    CRITICAL_SECTION m_cs;
-};
-
-class TestLockGuard {
-public:
-    explicit TestLockGuard(TestLock& lock) : m_lock(lock) { m_lock.lock(); }
-    ~TestLockGuard() { m_lock.unlock(); }
-    TestLockGuard(const TestLockGuard&) = delete;
-    TestLockGuard& operator=(const TestLockGuard&) = delete;
-
-private:
-    TestLock& m_lock;
 };
