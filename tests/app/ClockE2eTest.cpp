@@ -9,6 +9,8 @@
 #include "settings/Registry.h"
 #include "support/DialogDriver.h"
 
+#include <shlwapi.h>
+
 namespace {
 
 // Where Wine takes the Windows version it reports to Zentik.exe alone.
@@ -103,11 +105,7 @@ TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
 TEST_F(ClockExe, Windows95IsRefused)
 {
     Store(60);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win95"), 6);
-    RegCloseKey(key);
+    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "win95", 6), ERROR_SUCCESS);
     ClockProcess clock;
     HWND box = clock.Window("Zentik");
     ASSERT_NE(box, nullptr);
