@@ -1,6 +1,7 @@
 // The clock window's decisions, each as one table.
 #include <climits>
 #include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -45,10 +46,9 @@ TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
         stored.lfWidth = c.width;
         stored.lfEscapement = stored.lfOrientation = c.escapement;
         const LOGFONTA f = BoundedClockFont(stored, 96);
-        EXPECT_EQ(f.lfHeight, c.boundHeight) << c.height;
-        EXPECT_EQ(f.lfWidth, c.boundWidth) << c.width;
-        EXPECT_EQ(f.lfEscapement, 0) << c.escapement;
-        EXPECT_EQ(f.lfOrientation, 0) << c.escapement;
+        EXPECT_EQ(std::tie(f.lfHeight, f.lfWidth, f.lfEscapement, f.lfOrientation),
+                  std::make_tuple(c.boundHeight, c.boundWidth, 0L, 0L))
+            << c.height << " " << c.width << " " << c.escapement;
     }
 }
 
@@ -66,10 +66,8 @@ TEST(ClockLogic, RebuildsEachShownSecondOrMinuteAndChimesFromTheOtherHalf)
     for (const auto& c : cases)
         EXPECT_EQ(NeedsRebuild(MakeTime(2026, 12, 6, 0, c.hour, c.minute, c.second), last, c.secondsUsed), c.rebuild)
             << c.hour << ":" << c.minute << ":" << c.second << " seconds " << c.secondsUsed;
-    for (WORD m : {0, 29})
-        EXPECT_EQ(FirstChimeMinute(m), 30) << m;
-    for (WORD m : {30, 59})
-        EXPECT_EQ(FirstChimeMinute(m), 0) << m;
+    for (const auto& [minute, first] : {std::pair<WORD, int>{0, 30}, {29, 30}, {30, 0}, {59, 0}})
+        EXPECT_EQ(FirstChimeMinute(minute), first) << minute;
 }
 
 TEST(ClockLogic, Windows95AndOlderAreRefused)
@@ -96,15 +94,13 @@ TEST(ClockLogic, GlyphsOffEveryScreenAreBroughtIntoTheWorkArea)
         {-300, -100, false, -3, -22},     {INT_MIN, INT_MAX, false, -3, 666}, {1021, 60, false, 821, 60},
     };
     for (const auto& c : cases) {
-        const RECT on = GlyphsAt({c.left, c.top}, glyphs);
-        EXPECT_EQ(Overlaps(on, work), c.overlaps) << c.left << "," << c.top;
         const POINT p = MoveInto({c.left, c.top}, glyphs, work);
-        EXPECT_EQ(p.x, c.x) << c.left << "," << c.top;
-        EXPECT_EQ(p.y, c.y) << c.left << "," << c.top;
+        EXPECT_EQ(std::make_tuple(Overlaps(GlyphsAt({c.left, c.top}, glyphs), work), p.x, p.y),
+                  std::make_tuple(c.overlaps, c.x, c.y))
+            << c.left << "," << c.top;
     }
     // Glyphs wider than the area keep their top-left corner in it.
-    const POINT p = MoveInto({5000, 10}, {0, 0, 2000, 50}, work);
-    EXPECT_EQ(p.x, 0);
+    EXPECT_EQ(MoveInto({5000, 10}, {0, 0, 2000, 50}, work).x, 0);
 }
 
 TEST(ClockDrag, OnlyAPressedDragWithACursorMovesOrStores)
@@ -118,8 +114,7 @@ TEST(ClockDrag, OnlyAPressedDragWithACursorMovesOrStores)
     ClockDrag drag;
     drag.Press(&grabbed, window);
     ASSERT_TRUE(drag.Follow(&later, &to));
-    EXPECT_EQ(to.x, 350);
-    EXPECT_EQ(to.y, 280);
+    EXPECT_EQ(std::tie(to.x, to.y), std::make_tuple(350L, 280L));
     EXPECT_FALSE(drag.Follow(nullptr, &to)) << "an unread cursor moved the clock";
     EXPECT_EQ(drag.Release(&later, &to), ClockDrag::kMoveTo);
     EXPECT_EQ(drag.Release(&later, &to), ClockDrag::kNoDrag) << "released twice";

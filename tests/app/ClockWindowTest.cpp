@@ -299,8 +299,8 @@ TEST_F(ClockWindow, RunsForHoursWithoutGrowing)
         EXPECT_EQ(g.plays, 2 * hours);
         EXPECT_EQ(kept, 0u) << "a rebuild left a region behind";
         EXPECT_LT(WorkingSet(), startSet + 4 * 1024 * 1024) << "the working set grew";
-        std::printf("%ld h: %lu ms, %d chimes, working set %lu -> %lu KiB\n", hours, GetTickCount() - startTime,
-                    g.plays, static_cast<unsigned long>(startSet / 1024), static_cast<unsigned long>(WorkingSet() / 1024));
+        std::printf("%ld h: %lu ms, %d chimes, working set %lu->%lu KiB\n", hours, GetTickCount() - startTime, g.plays,
+                    static_cast<unsigned long>(startSet / 1024), static_cast<unsigned long>(WorkingSet() / 1024));
     });
     EXPECT_EQ(g.deletedAfterHandOver, 0) << "a region was freed after the window took it";
 }

@@ -27,39 +27,32 @@ struct Check {
     bool hourSound = false;  // when due: the hour's file, else the half hour's
 };
 
-void RunChecks(int nextMinute, const ClockSettings& settings, std::initializer_list<Check> checks)
+void RunChecks(int nextMinute, std::initializer_list<Check> checks, const ClockSettings& settings = ClockSettings())
 {
     for (const Check& c : checks) {
         SCOPED_TRACE(std::to_string(c.hour) + ":" + std::to_string(c.minute));
         const int before = nextMinute;
         ChimeEvent event = {-99, nullptr};
         ASSERT_EQ(TakeDueChime(&nextMinute, MakeTime(2026, 12, 6, 0, c.hour, c.minute, 1), settings, &event), c.due);
-        if (!c.due) {
-            EXPECT_EQ(nextMinute, before);
-            EXPECT_EQ(event.soundPath, nullptr);
-            continue;
-        }
-        EXPECT_EQ(nextMinute, 30 - before);
-        EXPECT_EQ(event.repeatCount, c.repeatCount);
-        EXPECT_EQ(event.soundPath, c.hourSound ? settings.ChimeHourSound : settings.ChimeHalfSound);
+        const char* sound = c.hourSound ? settings.ChimeHourSound : settings.ChimeHalfSound;
+        EXPECT_EQ(nextMinute, c.due ? 30 - before : before);
+        EXPECT_EQ(event.soundPath, c.due ? sound : nullptr);
+        EXPECT_EQ(event.repeatCount, c.due ? c.repeatCount : -99);
     }
 }
 
 TEST(TakeDueChime, AlternatesAndSoundsOncePerChimeMinute)
 {
-    ClockSettings settings;  // strikes the hour, chimes once at the half
-    RunChecks(30, settings,
-              {{9, 10, false}, {9, 29, false}, {9, 30, true, 1, false}, {9, 30, false}, {9, 31, false},
-               {10, 0, true, 10, true}, {10, 0, false}, {10, 30, true, 1, false}, {0, 0, true, 12, true}});
+    // By default it strikes the hour and chimes once at the half.
+    RunChecks(30, {{9, 10, false}, {9, 29, false}, {9, 30, true, 1, false}, {9, 30, false}, {9, 31, false},
+                   {10, 0, true, 10, true}, {10, 0, false}, {10, 30, true, 1, false}, {0, 0, true, 12, true}});
 }
 
 TEST(TakeDueChime, AMissedEventSkipsTheOtherHalfHourToo)
 {
-    ClockSettings settings;
     // Asleep from 11:50 to 12:40; setting the clock back does not repeat 13:00.
-    RunChecks(0, settings,
-              {{11, 50, false}, {12, 40, false}, {12, 30, false}, {13, 0, true, 1, true}, {12, 0, false},
-               {13, 30, true, 1, false}});
+    RunChecks(0, {{11, 50, false}, {12, 40, false}, {12, 30, false}, {13, 0, true, 1, true}, {12, 0, false},
+                   {13, 30, true, 1, false}});
 }
 
 TEST(TakeDueChime, HalfHourCountIsUsedAsStored)
@@ -67,7 +60,7 @@ TEST(TakeDueChime, HalfHourCountIsUsedAsStored)
     ClockSettings settings;
     for (LONG half : {0, 1, 3, -1}) {
         settings.ChimeHalf = half;
-        RunChecks(30, settings, {{8, 30, true, half, false}});
+        RunChecks(30, {{8, 30, true, half, false}}, settings);
     }
 }
 
