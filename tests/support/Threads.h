@@ -3,14 +3,15 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include "core/WinTypes.h"
 
 class TestThread {
 public:
-    explicit TestThread(std::function<void()> body) : m_body(std::move(body))
+    explicit TestThread(std::function<void()> body)
+        : m_body(std::move(body)), m_handle(CreateThread(nullptr, 0, &Entry, this, 0, nullptr))
     {
-        m_handle = CreateThread(nullptr, 0, &TestThread::Entry, this, 0, nullptr);
     }
     ~TestThread() { join(); }
     TestThread(const TestThread&) = delete;
@@ -18,19 +19,12 @@ public:
 
     void join()
     {
-        if (!m_handle)
-            return;
-        WaitForSingleObject(m_handle, INFINITE);
-        CloseHandle(m_handle);
-        m_handle = nullptr;
+        if (m_handle && WaitForSingleObject(m_handle, INFINITE) == WAIT_OBJECT_0)
+            CloseHandle(std::exchange(m_handle, nullptr));
     }
 
 private:
-    static DWORD WINAPI Entry(void* self)
-    {
-        static_cast<TestThread*>(self)->m_body();
-        return 0;
-    }
+    static DWORD WINAPI Entry(void* self) { return static_cast<TestThread*>(self)->m_body(), 0; }
     std::function<void()> m_body;
-    HANDLE m_handle = nullptr;
+    HANDLE m_handle;
 };
