@@ -16,10 +16,20 @@ namespace {
 // Where Wine takes the Windows version it reports to Zentik.exe alone.
 const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\Zentik.exe";
 
-// Zentik.exe from this program's folder, ended if it still runs when the test ends.
-class ClockProcess {
-public:
-    ClockProcess()
+class ClockExe : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY); }
+    void TearDown() override
+    {
+        TerminateProcess(m_pi.hProcess, 1);
+        WaitForSingleObject(m_pi.hProcess, 5000);
+        CloseHandle(m_pi.hThread);
+        CloseHandle(m_pi.hProcess);
+        RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kAppDefaults);
+    }
+    // Zentik.exe from this program's folder, ended (if it still runs) when the test ends.
+    void Start()
     {
         char path[MAX_PATH + 16] = {};
         GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -28,14 +38,7 @@ public:
         si.cb = sizeof(si);
         CreateProcessA(path, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi);
     }
-    ~ClockProcess()
-    {
-        TerminateProcess(m_pi.hProcess, 1);
-        WaitForSingleObject(m_pi.hProcess, 5000);
-        CloseHandle(m_pi.hThread);
-        CloseHandle(m_pi.hProcess);
-    }
-    // A visible top-level window of the process with this caption, or nullptr after the time.
+    // A visible top-level window of the clock with this caption, or nullptr after the time.
     HWND Window(const char* caption, DWORD timeoutMs = 10000) const
     {
         HWND w = nullptr;
@@ -49,19 +52,6 @@ public:
         return w;
     }
     bool Exits() const { return WaitForSingleObject(m_pi.hProcess, 10000) == WAIT_OBJECT_0; }
-
-private:
-    PROCESS_INFORMATION m_pi = {};
-};
-
-class ClockExe : public ::testing::Test {
-protected:
-    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY); }
-    void TearDown() override
-    {
-        RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kAppDefaults);
-    }
     // A clock in DejaVu Sans at (left, 200).
     static void Store(LONG left)
     {
@@ -72,13 +62,15 @@ protected:
         stored.WindowTop = 200;
         ASSERT_EQ(SaveSettings(stored, "#32770"), 1);
     }
+
+    PROCESS_INFORMATION m_pi = {};
 };
 
 TEST_F(ClockExe, ShowsATextShapeOnAScreenAndKeepsAPlaceOffEveryScreenStored)
 {
     Store(100000);
-    ClockProcess clock;
-    HWND hwnd = clock.Window("Zentik");
+    Start();
+    HWND hwnd = Window("Zentik");
     ASSERT_NE(hwnd, nullptr);
     RECT glyphs = {};
     GetWindowRect(GetDlgItem(hwnd, IDC_CLOCK_TEXT), &glyphs);
@@ -94,26 +86,24 @@ TEST_F(ClockExe, ShowsATextShapeOnAScreenAndKeepsAPlaceOffEveryScreenStored)
 
 TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
 {
-    ClockProcess clock;
-    HWND sheet = clock.Window("Propaties of Zentik");
+    Start();
+    HWND sheet = Window("Propaties of Zentik");
     ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(clock.Window("Zentik", 0), nullptr) << "the clock showed before a font was chosen";
+    EXPECT_EQ(Window("Zentik", 0), nullptr) << "the clock showed before a font was chosen";
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    EXPECT_TRUE(clock.Exits());
+    EXPECT_TRUE(Exits());
 }
 
 TEST_F(ClockExe, Windows95IsRefused)
 {
     Store(60);
     ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "win95", 6), ERROR_SUCCESS);
-    ClockProcess clock;
-    HWND box = clock.Window("Zentik");
+    Start();
+    HWND box = Window("Zentik");
     ASSERT_NE(box, nullptr);
-    char text[128] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
-    EXPECT_STREQ(text, "This program needs Win98 or NT4.0 later.");
+    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "This program needs Win98 or NT4.0 later.");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(clock.Exits());
+    EXPECT_TRUE(Exits());
 }
 
 }  // namespace

@@ -13,14 +13,9 @@ namespace {
 
 TEST(ClockLogic, SizesAreWideEnoughAndNeverOverflow)
 {
-    const struct {
-        LONG w, h, ox, oy;
-        ClockSize size;
-    } cases[] = {
-        {100, 40, 3, 22, {266, 75, 260, 50}},
-        {0, 0, 3, 22, {6, 25, 0, 0}},
-        {INT_MAX, INT_MAX, 3, 22, {0x7FFF, 0x7FFF, 0x7FFF, 0x7FFF}},
-        {-5, INT_MIN, 3, 22, {0, 0, 0, 0}},
+    const struct { LONG w, h, ox, oy; ClockSize size; } cases[] = {
+        {100, 40, 3, 22, {266, 75, 260, 50}}, {0, 0, 3, 22, {6, 25, 0, 0}},
+        {INT_MAX, INT_MAX, 3, 22, {0x7FFF, 0x7FFF, 0x7FFF, 0x7FFF}}, {-5, INT_MIN, 3, 22, {0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         const ClockSize s = ClockSizeFor(c.w, c.h, c.ox, c.oy);
@@ -33,10 +28,7 @@ TEST(ClockLogic, SizesAreWideEnoughAndNeverOverflow)
 TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
 {
     // At 96 dots per inch: 8 points are 10 pixels, 128 points 170.
-    const struct {
-        LONG height, width, escapement;
-        LONG boundHeight, boundWidth;
-    } cases[] = {
+    const struct { LONG height, width, escapement, boundHeight, boundWidth; } cases[] = {
         {-32, 0, 0, -32, 0},  {0, 0, 0, 0, 0},         {INT_MIN, INT_MIN, 900, -170, -170},
         {INT_MAX, 1, 0, 170, 10}, {-3, 200, -450, -10, 170}, {45, -20, 3600, 45, -20},
     };
@@ -55,13 +47,8 @@ TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
 TEST(ClockLogic, RebuildsEachShownSecondOrMinuteAndChimesFromTheOtherHalf)
 {
     const SYSTEMTIME last = MakeTime(2026, 12, 6, 0, 10, 20, 5);
-    const struct {
-        WORD hour, minute, second;
-        LONG secondsUsed;
-        bool rebuild;
-    } cases[] = {
-        {10, 20, 5, 1, false}, {10, 20, 6, 1, true}, {10, 20, 6, 0, false},
-        {11, 20, 5, 0, false}, {10, 21, 5, 0, true},
+    const struct { WORD hour, minute, second; LONG secondsUsed; bool rebuild; } cases[] = {
+        {10, 20, 5, 1, false}, {10, 20, 6, 1, true}, {10, 20, 6, 0, false}, {11, 20, 5, 0, false}, {10, 21, 5, 0, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NeedsRebuild(MakeTime(2026, 12, 6, 0, c.hour, c.minute, c.second), last, c.secondsUsed), c.rebuild)
@@ -72,10 +59,8 @@ TEST(ClockLogic, RebuildsEachShownSecondOrMinuteAndChimesFromTheOtherHalf)
 
 TEST(ClockLogic, Windows95AndOlderAreRefused)
 {
-    const struct {
-        DWORD major, minor, platform;
-        bool supported;
-    } cases[] = {{3, 51, 2, false}, {4, 0, 1, false}, {4, 10, 1, true}, {4, 0, 2, true}, {5, 0, 1, true}};
+    const struct { DWORD major, minor, platform; bool supported; } cases[] = {
+        {3, 51, 2, false}, {4, 0, 1, false}, {4, 10, 1, true}, {4, 0, 2, true}, {5, 0, 1, true}};
     for (const auto& c : cases)
         EXPECT_EQ(IsSupportedSystem(c.major, c.minor, c.platform), c.supported)
             << c.major << "." << c.minor << " platform " << c.platform;
@@ -85,11 +70,8 @@ TEST(ClockLogic, GlyphsOffEveryScreenAreBroughtIntoTheWorkArea)
 {
     const RECT glyphs = {3, 22, 203, 72};  // window-relative
     const RECT work = {0, 0, 1024, 738};
-    const struct {
-        LONG left, top;
-        bool overlaps;  // partly visible: stays
-        LONG x, y;      // all inside
-    } cases[] = {
+    // Partly visible glyphs overlap the area and stay; the others move all inside.
+    const struct { LONG left, top; bool overlaps; LONG x, y; } cases[] = {
         {40, 60, true, 40, 60},           {1000, 700, true, 821, 666},     {100000, 60, false, 821, 60},
         {-300, -100, false, -3, -22},     {INT_MIN, INT_MAX, false, -3, 666}, {1021, 60, false, 821, 60},
     };

@@ -181,13 +181,6 @@ RECT Rect(HWND hwnd)
     return r;
 }
 
-bool GlyphsOnTheScreen(HWND clock)
-{
-    const RECT r = Rect(GetDlgItem(clock, IDC_CLOCK_TEXT));
-    return r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
-           r.bottom <= GetSystemMetrics(SM_CYSCREEN) && r.right > r.left;
-}
-
 TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 {
     Run([](HWND clock) {
@@ -213,11 +206,16 @@ TEST_F(ClockWindow, GlyphsOffEveryScreenAreShownOnTheNearestOne)
         if (!multiMonitor)
             g.missing = {"MonitorFromRect", "GetMonitorInfoA"};
         Run([multiMonitor](HWND clock) {
-            EXPECT_TRUE(GlyphsOnTheScreen(clock)) << "at start-up; multi-monitor " << multiMonitor;
+            auto GlyphsOnTheScreen = [clock] {
+                const RECT r = Rect(GetDlgItem(clock, IDC_CLOCK_TEXT));
+                return r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                       r.bottom <= GetSystemMetrics(SM_CYSCREEN) && r.right > r.left;
+            };
+            EXPECT_TRUE(GlyphsOnTheScreen()) << "at start-up; multi-monitor " << multiMonitor;
             for (UINT msg : {WM_DISPLAYCHANGE, WM_SETTINGCHANGE}) {
                 SetWindowPos(clock, nullptr, 5000, 5000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 SendMessageA(clock, msg, msg == WM_SETTINGCHANGE ? SPI_SETWORKAREA : 0, 0);
-                EXPECT_TRUE(GlyphsOnTheScreen(clock)) << "after message " << msg;
+                EXPECT_TRUE(GlyphsOnTheScreen()) << "after message " << msg;
             }
             EXPECT_EQ(g_settings.WindowLeft, 100000) << "the stored place was changed";
         });
