@@ -7,7 +7,9 @@
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
 #include "settings/Registry.h"
-#include "support/ClockProcess.h"
+#include "support/DialogDriver.h"
+
+#include <shlwapi.h>
 
 namespace {
 
@@ -19,9 +21,37 @@ protected:
     void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY); }
     void TearDown() override
     {
+        TerminateProcess(m_pi.hProcess, 1);
+        WaitForSingleObject(m_pi.hProcess, 5000);
+        CloseHandle(m_pi.hThread);
+        CloseHandle(m_pi.hProcess);
         RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
         RegDeleteKeyA(HKEY_CURRENT_USER, kAppDefaults);
     }
+    // Zentik.exe from this program's folder, ended (if it still runs) when the test ends.
+    void Start()
+    {
+        char path[MAX_PATH + 16] = {};
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        std::strcpy(std::strrchr(path, '\\') + 1, "Zentik.exe");
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        CreateProcessA(path, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi);
+    }
+    // A visible top-level window of the clock with this caption, or nullptr after the time.
+    HWND Window(const char* caption, DWORD timeoutMs = 10000) const
+    {
+        HWND w = nullptr;
+        WaitUntil([&] {
+            DWORD pid = 0;
+            for (w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, caption)) != nullptr;)
+                if (GetWindowThreadProcessId(w, &pid) && pid == m_pi.dwProcessId && IsWindowVisible(w))
+                    return true;
+            return false;
+        }, timeoutMs);
+        return w;
+    }
+    bool Exits() const { return WaitForSingleObject(m_pi.hProcess, 10000) == WAIT_OBJECT_0; }
     // A clock in DejaVu Sans at (left, 200).
     static void Store(LONG left)
     {
@@ -32,37 +62,23 @@ protected:
         stored.WindowTop = 200;
         ASSERT_EQ(SaveSettings(stored, "#32770"), 1);
     }
-    static RECT Rect(HWND hwnd)
-    {
-        RECT r = {};
-        GetWindowRect(hwnd, &r);
-        return r;
-    }
+
+    PROCESS_INFORMATION m_pi = {};
 };
 
-TEST_F(ClockExe, ShowsATextShapeAtTheStoredPlace)
+TEST_F(ClockExe, ShowsATextShapeOnAScreenAndKeepsAPlaceOffEveryScreenStored)
 {
-    Store(60);
-    ClockProcess clock;
-    HWND hwnd = clock.WaitForWindow("Zentik");
+    Store(100000);
+    Start();
+    HWND hwnd = Window("Zentik");
     ASSERT_NE(hwnd, nullptr);
-    const RECT r = Rect(hwnd);
-    EXPECT_EQ(r.left, 60);
-    EXPECT_EQ(r.top, 200);
+    RECT glyphs = {};
+    GetWindowRect(GetDlgItem(hwnd, IDC_CLOCK_TEXT), &glyphs);
+    EXPECT_GE(glyphs.left, 0);
+    EXPECT_LE(glyphs.right, GetSystemMetrics(SM_CXSCREEN));
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(hwnd, region), COMPLEXREGION) << "no text outline";
     DeleteObject(region);
-}
-
-TEST_F(ClockExe, AStoredPlaceOffEveryScreenShowsOnOneAndStaysStored)
-{
-    Store(100000);
-    ClockProcess clock;
-    HWND hwnd = clock.WaitForWindow("Zentik");
-    ASSERT_NE(hwnd, nullptr);
-    const RECT glyphs = Rect(GetDlgItem(hwnd, IDC_CLOCK_TEXT));
-    EXPECT_GE(glyphs.left, 0);
-    EXPECT_LE(glyphs.right, GetSystemMetrics(SM_CXSCREEN));
     ClockSettings stored;
     LoadSettings(stored);
     EXPECT_EQ(stored.WindowLeft, 100000);
@@ -70,31 +86,24 @@ TEST_F(ClockExe, AStoredPlaceOffEveryScreenShowsOnOneAndStaysStored)
 
 TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
 {
-    ClockProcess clock;
-    HWND sheet = clock.WaitForWindow("Propaties of Zentik");
+    Start();
+    HWND sheet = Window("Propaties of Zentik");
     ASSERT_NE(sheet, nullptr);
-    HWND hidden = clock.WaitForWindow("Zentik", false, 0);
-    EXPECT_TRUE(hidden == nullptr || !IsWindowVisible(hidden)) << "the clock showed before a font was chosen";
+    EXPECT_EQ(Window("Zentik", 0), nullptr) << "the clock showed before a font was chosen";
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    EXPECT_TRUE(clock.WaitForExit());
+    EXPECT_TRUE(Exits());
 }
 
 TEST_F(ClockExe, Windows95IsRefused)
 {
     Store(60);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win95"), 6);
-    RegCloseKey(key);
-    ClockProcess clock;
-    HWND box = clock.WaitForWindow("Zentik");
+    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "win95", 6), ERROR_SUCCESS);
+    Start();
+    HWND box = Window("Zentik");
     ASSERT_NE(box, nullptr);
-    char text[128] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
-    EXPECT_STREQ(text, "This program needs Win98 or NT4.0 later.");
+    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "This program needs Win98 or NT4.0 later.");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(clock.WaitForExit());
+    EXPECT_TRUE(Exits());
 }
 
 }  // namespace

@@ -1,16 +1,17 @@
-// A thread and a lock for tests built by the win32-thread compilers, which
-// have neither std::thread nor std::mutex.
+// A thread for tests built by the win32-thread compilers, which have no
+// std::thread.
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include "core/WinTypes.h"
 
 class TestThread {
 public:
-    explicit TestThread(std::function<void()> body) : m_body(std::move(body))
+    explicit TestThread(std::function<void()> body)
+        : m_body(std::move(body)), m_handle(CreateThread(nullptr, 0, &Entry, this, 0, nullptr))
     {
-        m_handle = CreateThread(nullptr, 0, &TestThread::Entry, this, 0, nullptr);
     }
     ~TestThread() { join(); }
     TestThread(const TestThread&) = delete;
@@ -18,43 +19,12 @@ public:
 
     void join()
     {
-        if (!m_handle)
-            return;
-        WaitForSingleObject(m_handle, INFINITE);
-        CloseHandle(m_handle);
-        m_handle = nullptr;
+        if (m_handle && WaitForSingleObject(m_handle, INFINITE) == WAIT_OBJECT_0)
+            CloseHandle(std::exchange(m_handle, nullptr));
     }
 
 private:
-    static DWORD WINAPI Entry(void* self)
-    {
-        static_cast<TestThread*>(self)->m_body();
-        return 0;
-    }
+    static DWORD WINAPI Entry(void* self) { return static_cast<TestThread*>(self)->m_body(), 0; }
     std::function<void()> m_body;
-    HANDLE m_handle = nullptr;
-};
-
-class TestLock {
-public:
-    TestLock() { InitializeCriticalSection(&m_cs); }
-    ~TestLock() { DeleteCriticalSection(&m_cs); }
-    TestLock(const TestLock&) = delete;
-    TestLock& operator=(const TestLock&) = delete;
-    void lock() { EnterCriticalSection(&m_cs); }
-    void unlock() { LeaveCriticalSection(&m_cs); }
-
-private:
-    CRITICAL_SECTION m_cs;
-};
-
-class TestLockGuard {
-public:
-    explicit TestLockGuard(TestLock& lock) : m_lock(lock) { m_lock.lock(); }
-    ~TestLockGuard() { m_lock.unlock(); }
-    TestLockGuard(const TestLockGuard&) = delete;
-    TestLockGuard& operator=(const TestLockGuard&) = delete;
-
-private:
-    TestLock& m_lock;
+    HANDLE m_handle;
 };
