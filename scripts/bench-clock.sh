@@ -23,7 +23,7 @@ ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-bench.XXXXXX)
 start_virtual_display
 trap 'WINEPREFIX=$ZENTIK_WINE_ROOT/en wineserver -k 2>/dev/null; kill $xvfb_pid 2>/dev/null; rm -rf "$ZENTIK_WINE_ROOT"' EXIT
 
-run=tests/support/wine-run.sh
+run=scripts/wine-run.sh
 bin=build/$preset/bin
 $run $bin/clock_bench.exe 5 | tr -d '\r'
 

@@ -14,5 +14,5 @@ if [ -z "${DISPLAY:-}" ]; then
   start_virtual_display
   trap 'kill $xvfb_pid 2>/dev/null' EXIT
 fi
-ZENTIK_CLOCK_HOURS=${HOURS:-48} tests/support/wine-run.sh build/mingw64/bin/clock_tests.exe \
+ZENTIK_CLOCK_HOURS=${HOURS:-48} scripts/wine-run.sh build/mingw64/bin/clock_tests.exe \
   --gtest_filter=ClockWindow.RunsForHoursWithoutGrowing

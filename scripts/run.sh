@@ -19,4 +19,4 @@ cmake --build --preset $preset --target Zentik
 
 # A prefix of its own, kept between runs, so the settings stay.
 export ZENTIK_WINE_ROOT=${ZENTIK_WINE_ROOT:-$HOME/.zentik-wine}
-exec tests/support/wine-run.sh build/$preset/bin/Zentik.exe
+exec scripts/wine-run.sh build/$preset/bin/Zentik.exe

@@ -19,7 +19,7 @@ export ZENTIK_WINE_ROOT
 ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-shots.XXXXXX)
 start_virtual_display
 trap 'WINEPREFIX=$ZENTIK_WINE_ROOT/en wineserver -k 2>/dev/null; kill $xvfb_pid 2>/dev/null; rm -rf "$ZENTIK_WINE_ROOT"' EXIT
-run=tests/support/wine-run.sh
+run=scripts/wine-run.sh
 $run cmd /c exit 0 >/dev/null 2>&1
 
 # A window as it is on the screen, found by its title.

@@ -37,7 +37,7 @@ fi
 # Make both prefixes while the host build runs.
 prefixes=()
 for lang in C.UTF-8 ja_JP.UTF-8; do
-  (LANG=$lang LC_ALL=$lang WINEARCH=win64 tests/support/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true) &
+  (LANG=$lang LC_ALL=$lang WINEARCH=win64 scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true) &
   prefixes+=($!)
 done
 

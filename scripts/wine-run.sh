@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the test prefix for the current
-# locale (code page 1252, or 932 under ja_JP; ZENTIK_LOCALE, when set, is
+# Runs a Windows program under Wine (the clock for scripts/run.sh, the test
+# programs for CTest) in the prefix for the current locale (code page 1252, or 932 under ja_JP; ZENTIK_LOCALE, when set, is
 # the locale), making the prefix on first use.
 # ZENTIK_WINE_ROOT says where the prefixes live; the test script gives each
 # run a fresh one.
@@ -14,12 +14,6 @@ case "${LC_ALL:-${LANG:-}}" in
   ja_JP*) prefix=$root/ja ;;
   *) prefix=$root/en ;;
 esac
-
-# Screenshots go to a folder of the host; Windows programs see it on Z:.
-if [[ ${ZENTIK_SCREENSHOT_DIR:-} == /* ]]; then
-  mkdir -p "$ZENTIK_SCREENSHOT_DIR"
-  export ZENTIK_SCREENSHOT_DIR="Z:$ZENTIK_SCREENSHOT_DIR"
-fi
 
 # Where the kernel runs no 32-bit programs, Wine's 64-bit loader is called
 # directly: the `wine` script would pick the 32-bit one, which cannot start.
