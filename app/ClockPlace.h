@@ -7,15 +7,6 @@
 
 #include "core/WinTypes.h"
 
-#ifndef _WIN32
-struct POINT {
-    LONG x, y;
-};
-struct RECT {
-    LONG left, top, right, bottom;
-};
-#endif
-
 // The glyph area (control 1001, window-relative) on the screen when the
 // window's top-left is at `window`; clamped, so a stored place far outside
 // any screen gives no overflow.

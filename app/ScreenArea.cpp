@@ -1,5 +1,8 @@
 #include "app/ScreenArea.h"
 
+#include "app/ClockPlace.h"
+#include "framework/OnDemand.h"
+
 namespace {
 
 // The multi-monitor functions and their record, which Windows 98 and 2000
@@ -18,8 +21,7 @@ const DWORD kDefaultToNearest = 2;
 bool IsOnPrimaryScreen(const RECT& r, RECT* workArea)
 {
     RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    RECT overlap;
-    if (IntersectRect(&overlap, &r, &screen))
+    if (Overlaps(r, screen))
         return true;
     if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, workArea, 0))
         *workArea = screen;
@@ -30,13 +32,8 @@ bool IsOnPrimaryScreen(const RECT& r, RECT* workArea)
 
 bool IsOnAScreen(const RECT& r, RECT* workArea)
 {
-    HMODULE user = GetModuleHandleA("user32.dll");
-    const auto fromRect =
-        user ? reinterpret_cast<MonitorFromRectFn>(reinterpret_cast<void*>(GetProcAddress(user, "MonitorFromRect")))
-             : nullptr;
-    const auto getInfo =
-        user ? reinterpret_cast<GetMonitorInfoFn>(reinterpret_cast<void*>(GetProcAddress(user, "GetMonitorInfoA")))
-             : nullptr;
+    const auto fromRect = OnDemand<MonitorFromRectFn>("user32.dll", "MonitorFromRect");
+    const auto getInfo = OnDemand<GetMonitorInfoFn>("user32.dll", "GetMonitorInfoA");
     if (!fromRect || !getInfo)
         return IsOnPrimaryScreen(r, workArea);
     if (fromRect(&r, kDefaultToNull))

@@ -16,16 +16,8 @@
 template <size_t N>
 void CopyToField(char (&field)[N], const std::string& text)
 {
-    const char* const begin = text.c_str();
-    const char* end = begin;
-    while (*end != '\0') {
-        const char* next = CodePage::Next(end);
-        if (static_cast<size_t>(next - begin) > N - 1)
-            break;
-        end = next;
-    }
-    const size_t len = static_cast<size_t>(end - begin);
-    std::memcpy(field, begin, len);
+    const size_t len = CodePage::FitLength(text.c_str(), strnlen(text.c_str(), text.size()), N - 1);
+    std::memcpy(field, text.c_str(), len);
     std::memset(field + len, 0, N - len);
 }
 

@@ -36,6 +36,14 @@ typedef struct HRGN__* HRGN;
 #define DS_ABSALIGN 0x01L
 #define DS_SETFONT 0x40L
 
+struct POINT {
+    LONG x, y;
+};
+
+struct RECT {
+    LONG left, top, right, bottom;
+};
+
 struct SYSTEMTIME {
     WORD wYear;
     WORD wMonth;
