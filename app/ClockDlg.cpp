@@ -60,6 +60,13 @@ bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
         // never seen, so each new region repaints only the control.
         *result = msg == WM_ERASEBKGND;
         return true;
+    case WM_PAINT:
+        // For the same reason the dialog's part of the update region is
+        // dropped without a paint cycle of its own; the control keeps its
+        // part and paints it.
+        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOFRAME | RDW_NOERASE);
+        *result = 0;
+        return true;
     case WM_SETTINGS_CHANGED:
         OnSettingsChanged();
         *result = 0;

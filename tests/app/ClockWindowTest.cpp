@@ -199,6 +199,48 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
     });
 }
 
+// The colour the window shows at a point of its region that `before` does
+// not have, once it has painted (white when there is no such point).
+COLORREF NewGlyphColour(HWND clock, HRGN before)
+{
+    UpdateWindow(clock);
+    HRGN now = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(clock, now);
+    RECT box;
+    GetRgnBox(now, &box);
+    COLORREF colour = RGB(255, 255, 255);
+    HDC dc = GetWindowDC(clock);
+    for (LONG y = box.top; y < box.bottom && colour == RGB(255, 255, 255); ++y)
+        for (LONG x = box.left; x < box.right; ++x)
+            if (PtInRegion(now, x, y) && !PtInRegion(before, x, y)) {
+                colour = GetPixel(dc, x, y);
+                break;
+            }
+    ReleaseDC(clock, dc);
+    DeleteObject(now);
+    return colour;
+}
+
+TEST_F(ClockWindow, PaintsEachNewSecondAndColourInItsGlyphs)
+{
+    m_stored.ForeColor = RGB(200, 30, 40);
+    Run([](HWND clock) {
+        // The dialog box shows it once its queue is first empty: maybe not yet.
+        ShowWindow(clock, SW_SHOWNOACTIVATE);
+        HRGN before = CreateRectRgn(0, 0, 0, 0);
+        UpdateWindow(clock);
+        GetWindowRgn(clock, before);
+        SetNow(9, 5, 8);
+        Tick(clock);
+        EXPECT_EQ(NewGlyphColour(clock, before), RGB(200, 30, 40)) << "the new second's glyphs were not painted";
+        SetRectRgn(before, 0, 0, 0, 0);
+        g_settings.ForeColor = RGB(20, 160, 60);
+        Change(clock, CHANGED_COLOR);
+        EXPECT_EQ(NewGlyphColour(clock, before), RGB(20, 160, 60)) << "the glyphs kept their colour";
+        DeleteObject(before);
+    });
+}
+
 TEST_F(ClockWindow, GlyphsOffEveryScreenAreShownOnTheNearestOne)
 {
     m_stored.WindowLeft = 100000;
@@ -274,6 +316,9 @@ TEST_F(ClockWindow, RunsForHoursWithoutGrowing)
     const long hours = env ? std::atol(env) : 1;
     m_stored.ChimeHour = 1;
     Run([hours](HWND clock) {
+        // Hidden whether or not the dialog box has shown it yet: shown, it
+        // would take five times as long, painting (tested above) each second.
+        ShowWindow(clock, SW_HIDE);
         PROCESS_MEMORY_COUNTERS pmc = {};
         auto WorkingSet = [&pmc] {
             return GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof(pmc)), pmc.WorkingSetSize;
@@ -283,6 +328,9 @@ TEST_F(ClockWindow, RunsForHoursWithoutGrowing)
         for (long t = 9 * 3600L + 5 * 60 + 8; t < 9 * 3600L + 5 * 60 + 8 + hours * 3600; ++t) {
             SetNow(static_cast<WORD>(t / 3600 % 24), static_cast<WORD>(t / 60 % 60), static_cast<WORD>(t % 60));
             Tick(clock);
+            // What the clock's loop does between two ticks.
+            for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+                DispatchMessageA(&msg);
             ASSERT_TRUE(g.ours.empty()) << "a rebuild left a region behind";
         }
         EXPECT_EQ(g.plays, 2 * hours);
