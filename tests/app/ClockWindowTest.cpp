@@ -200,24 +200,23 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 }
 
 // The colour the window shows at a point of its region that `before` does
-// not have, once it has painted (white when there is no such point).
+// not have, once it has painted (CLR_INVALID when there is no such point).
 COLORREF NewGlyphColour(HWND clock, HRGN before)
 {
     UpdateWindow(clock);
-    HRGN now = CreateRectRgn(0, 0, 0, 0);
-    GetWindowRgn(clock, now);
+    HRGN added = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(clock, added);
+    CombineRgn(added, added, before, RGN_DIFF);
     RECT box;
-    GetRgnBox(now, &box);
-    COLORREF colour = RGB(255, 255, 255);
+    GetRgnBox(added, &box);
+    COLORREF colour = CLR_INVALID;
     HDC dc = GetWindowDC(clock);
-    for (LONG y = box.top; y < box.bottom && colour == RGB(255, 255, 255); ++y)
-        for (LONG x = box.left; x < box.right; ++x)
-            if (PtInRegion(now, x, y) && !PtInRegion(before, x, y)) {
+    for (LONG y = box.top; y < box.bottom && colour == CLR_INVALID; ++y)
+        for (LONG x = box.left; x < box.right && colour == CLR_INVALID; ++x)
+            if (PtInRegion(added, x, y))
                 colour = GetPixel(dc, x, y);
-                break;
-            }
     ReleaseDC(clock, dc);
-    DeleteObject(now);
+    DeleteObject(added);
     return colour;
 }
 
