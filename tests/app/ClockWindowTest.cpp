@@ -158,11 +158,7 @@ protected:
         app.m_pMainWnd = &dlg;
         s_clock = &dlg.m_hWnd;
         s_script = std::move(script);
-        SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
-            KillTimer(nullptr, id);
-            s_script(*s_clock);
-            SendMessageA(*s_clock, WM_COMMAND, ID_POPUP_EXIT, 0);
-        });
+        SetTimer(nullptr, 0, 1, &RunScript);
         dlg.DoModal();
         app.m_pMainWnd = nullptr;
     }
@@ -170,6 +166,14 @@ protected:
     ClockSettings m_stored;
 
 private:
+    // A timer callback: __stdcall on i686, which no lambda converts to.
+    static void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
+    {
+        KillTimer(nullptr, id);
+        s_script(*s_clock);
+        SendMessageA(*s_clock, WM_COMMAND, ID_POPUP_EXIT, 0);
+    }
+
     static inline HWND* s_clock;
     static inline std::function<void(HWND)> s_script;
 };
