@@ -1,6 +1,7 @@
 #include "app/ClockApp.h"
 
 #include "app/ClockDlg.h"
+#include "app/SingleClock.h"
 #include "settings/ClockSettings.h"
 
 CClockApp theApp;
@@ -9,6 +10,10 @@ BOOL CClockApp::InitInstance()
 {
     g_settings.OsVersion.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
     GetVersionExA(&g_settings.OsVersion);
+
+    const SingleClock single;
+    if (!single.IsFirst())
+        return FALSE;
 
     CClockDlg dlg;
     m_pMainWnd = &dlg;

@@ -1,8 +1,8 @@
 #include "app/ClockDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/SingleClock.h"
 #include "app/ClockTick.h"
-#include "app/ScreenArea.h"
 #include "app/TextRegion.h"
 #include "core/ClockTime.h"
 #include "chime/ChimeRequest.h"
@@ -10,6 +10,7 @@
 #include "format/DisplayFormat.h"
 #include "framework/DataExchange.h"
 #include "framework/GdiScope.h"
+#include "framework/ScreenArea.h"
 #include "framework/WinApp.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
@@ -19,6 +20,11 @@
 namespace {
 
 const char kUnsupportedSystem[] = "This program needs Win98 or NT4.0 later.";
+const char kNotSaved[] = "The settings could not be saved. They stay in use and are saved again at the next change.";
+
+const UINT_PTR kTimerId = 1;
+// The text is drawn this far below control 1001's top.
+const int kTextDrop = 2;
 
 const POINT* ReadCursor(POINT* pt) { return GetCursorPos(pt) ? pt : nullptr; }
 
@@ -43,6 +49,7 @@ const MessageMap* CClockDlg::GetMessageMap() const
         OnCommand<CClockDlg, &CClockDlg::OnAbout>(ID_POPUP_ABOUT),
         OnCommand<CClockDlg, &CClockDlg::OnExit>(ID_POPUP_EXIT),
         OnMouseMessage<CClockDlg, &CClockDlg::OnLButtonDown>(WM_LBUTTONDOWN),
+        OnMouseMessage<CClockDlg, &CClockDlg::OnMouseMove>(WM_MOUSEMOVE),
         OnMouseMessage<CClockDlg, &CClockDlg::OnLButtonUp>(WM_LBUTTONUP),
         OnMouseMessage<CClockDlg, &CClockDlg::OnRButtonUp>(WM_RBUTTONUP),
     };
@@ -75,6 +82,18 @@ bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
         OnCaptureChanged();
         *result = 0;
         return true;
+    case WM_TIMECHANGE:
+        OnTimeChanged();
+        *result = 0;
+        return true;
+    case WM_POWERBROADCAST:
+        if (wp == PBT_APMRESUMESUSPEND || wp == PBT_APMRESUMECRITICAL || wp == PBT_APMRESUMEAUTOMATIC)
+            OnTimeChanged();
+        *result = TRUE;
+        return true;
+    case WM_DESTROY:
+        UnmarkClock(m_hWnd);
+        break;
     case WM_SETTINGCHANGE:
         if (wp != SPI_SETWORKAREA)
             break;
@@ -94,9 +113,11 @@ BOOL CClockDlg::OnInitDialog()
     const OSVERSIONINFOA& os = g_settings.OsVersion;
     if (!IsSupportedSystem(os.dwMajorVersion, os.dwMinorVersion, os.dwPlatformId)) {
         AppMessageBox(kUnsupportedSystem, MB_ICONHAND);
-        // The rest still runs; the window is never shown.
+        // The window is never shown, so nothing is asked or started.
         CDialog::OnCancel();
+        return TRUE;
     }
+    MarkClock(m_hWnd);
 
     RECT window, text;
     GetWindowRect(m_hWnd, &window);
@@ -114,9 +135,6 @@ BOOL CClockDlg::OnInitDialog()
     }
     // Glyph outlines only, no character-cell boxes, in the path.
     SetBkMode(m_memDC.get(), TRANSPARENT);
-    SYSTEMTIME now;
-    ReadClockTime(&now);
-    m_nNextChimeMinute = FirstChimeMinute(now.wMinute);
 
     // First run: no face name yet. Apply in the sheet may already have made
     // a font through the change message.
@@ -134,17 +152,21 @@ BOOL CClockDlg::OnInitDialog()
 
     MakeFont();
     ResizeToText();
-    m_nTimerId = SetTimer(m_hWnd, 1, 100, nullptr);
+    // The schedule starts after any first-run sheet, from the time it closed.
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    m_pace.Restart(now);
+    ArmTimer(now);
     return TRUE;
 }
 
 void CClockDlg::Place(HWND insertAfter, UINT flags)
 {
     POINT at = {g_settings.WindowLeft, g_settings.WindowTop};
-    const RECT glyphs = GlyphsAt(at, m_rcText);
+    const RECT glyphs = GlyphsAt(at, m_rcGlyphs);
     RECT work;
     if (!IsOnAScreen(glyphs, &work))
-        at = MoveInto(at, m_rcText, work);
+        at = MoveInto(at, m_rcGlyphs, work);
     SetWindowPos(m_hWnd, insertAfter, at.x, at.y, 0, 0, flags);
 }
 
@@ -173,12 +195,15 @@ BOOL CClockDlg::ResizeToText()
     const LONG length = FormatClockText(text, &g_settings.Format, sizeof(text), &now);
     SIZE extent = {0, 0};
     GetTextExtentPoint32A(m_memDC.get(), text, length, &extent);
+    TEXTMETRICA metrics = {};
+    if (GetTextMetricsA(m_memDC.get(), &metrics) && metrics.tmHeight > extent.cy)
+        extent.cy = metrics.tmHeight;  // an empty text has no height of its own
 
     const ClockSize size = ClockSizeFor(extent.cx, extent.cy, m_nOffsetX, m_nOffsetY);
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(m_hWnd, nullptr, 0, 0, size.windowWidth, size.windowHeight, flags);
     SetWindowPos(m_wndText.m_hWnd, nullptr, 0, 0, size.textWidth, size.textHeight, flags);
-    m_rcText = {m_nOffsetX, m_nOffsetY, m_nOffsetX + size.textWidth, m_nOffsetY + size.textHeight};
+    m_rcGlyphs = GlyphBox(m_nOffsetX, m_nOffsetY + kTextDrop, extent.cx, extent.cy);
     Place(nullptr, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateClockRegion(now);
     return TRUE;
@@ -192,21 +217,36 @@ BOOL CClockDlg::UpdateClockRegion(const SYSTEMTIME& now)
 
     char text[CLOCK_TEXT_SIZE];
     const LONG length = FormatClockText(text, &g_settings.Format, sizeof(text), &now);
-    UniqueRegion region(TextOutlineRegion(m_memDC.get(), text, length, m_nOffsetX, m_nOffsetY + 2, m_rcText));
-    // Once the window has taken the region it is the system's: the program
-    // keeps its handle only to know it, and never frees it.
-    if (region && SetWindowRgn(m_hWnd, region.get(), TRUE))
-        g_settings.ClockRegion = region.release();
+    UniqueRegion region(
+        TextOutlineRegion(m_memDC.get(), text, length, m_nOffsetX, m_nOffsetY + kTextDrop, m_rcGlyphs));
+    if (region)
+        ShowRegion(std::move(region));
     return TRUE;
 }
 
-void CClockDlg::CheckChime(const SYSTEMTIME& now)
+void CClockDlg::ShowRegion(UniqueRegion region)
 {
-    // The schedule moves on even when the worker cannot start: retrying on
-    // every tick of the minute would not help a machine out of memory.
-    ChimeEvent event;
-    if (TakeDueChime(&m_nNextChimeMinute, now, g_settings, &event))
-        StartChime(event.repeatCount, event.soundPath);
+    RECT window;
+    GetWindowRect(m_hWnd, &window);
+    UniqueRegion shown(CreateRectRgn(0, 0, 0, 0)), gone(CreateRectRgn(0, 0, 0, 0)), came(CreateRectRgn(0, 0, 0, 0));
+    const bool partial = !m_bRepaintAll && m_shown && shown && gone && came &&
+                         RepaintSplit(m_shown.get(), region.get(), {window.left, window.top},
+                                      {m_nOffsetX, m_nOffsetY}, gone.get(), came.get());
+    if (shown && CombineRgn(shown.get(), region.get(), nullptr, RGN_COPY) == ERROR)
+        shown.reset();
+    // Once the window has taken the region it is the system's: the program
+    // keeps its handle only to know it, and never frees it.
+    if (!SetWindowRgn(m_hWnd, region.get(), !partial))
+        return;
+    g_settings.ClockRegion = region.release();
+    m_shown = std::move(shown);
+    m_bRepaintAll = !m_shown;
+    if (!partial)
+        return;
+    // Nothing else repaints what the old glyphs covered on the desktop and
+    // the windows beneath; the control paints only what the new ones add.
+    RedrawWindow(nullptr, nullptr, gone.get(), RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    InvalidateRgn(m_wndText.m_hWnd, came.get(), FALSE);
 }
 
 INT_PTR CClockDlg::ShowOptions() { return ::ShowOptions(m_hWnd); }
@@ -215,21 +255,40 @@ LONG CClockDlg::SaveSettings()
 {
     char className[256] = {};
     GetClassNameA(m_hWnd, className, sizeof(className));
-    return ::SaveSettings(g_settings, className);
+    const LONG result = ::SaveSettings(g_settings, className);
+    // Once: a registry that stays full would otherwise ask at every drag.
+    if (result != 1 && !m_bToldSaveFailed) {
+        m_bToldSaveFailed = true;
+        AppMessageBox(kNotSaved, MB_ICONEXCLAMATION);
+    }
+    return result;
 }
 
 void CClockDlg::OnTimer(UINT_PTR)
 {
-    POINT pt, to;
-    if (m_drag.Active() && m_drag.Follow(ReadCursor(&pt), &to))
-        SetWindowPos(m_hWnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-
     SYSTEMTIME now;
     ReadClockTime(&now);
-    // Against the second of the last rebuild, not of the last tick.
-    if (now.wSecond != m_stLast.wSecond)
-        CheckChime(now);
+    // The schedule moves on even when the worker cannot start: retrying on
+    // every tick of the minute would not help a machine out of memory.
+    ChimeEvent event;
+    if (m_pace.Read(now, g_settings, &event) == ClockPace::kChime)
+        StartChime(event.repeatCount, event.soundPath);
     UpdateClockRegion(now);
+    ArmTimer(now);
+}
+
+void CClockDlg::OnTimeChanged()
+{
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    m_pace.Restart(now);
+    UpdateClockRegion(now);
+    ArmTimer(now);
+}
+
+void CClockDlg::ArmTimer(const SYSTEMTIME& now)
+{
+    m_nTimerId = SetTimer(m_hWnd, kTimerId, m_pace.Arm(now, g_settings.Format.SecondsUsed), nullptr);
 }
 
 HBRUSH CClockDlg::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
@@ -251,8 +310,13 @@ void CClockDlg::OnSettingsChanged()
     if (g_settings.ChangeFlags & CHANGED_ZORDER)
         Place(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
     SaveSettings();
-    m_stLast.wMinute = 0xFFFF;  // a new text or font: rebuild now
+    m_stLast.wMinute = 0xFFFF;  // a new text or font: rebuild now, all of it
+    m_bRepaintAll = true;
     ResizeToText();
+    // A format with seconds now, or without them: the next boundary moved.
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    ArmTimer(now);
     g_settings.ChangeFlags = 0;
 }
 
@@ -283,6 +347,13 @@ void CClockDlg::OnLButtonDown(UINT, POINT)
     m_drag.Press(ReadCursor(&pt), {r.left, r.top});
     if (m_drag.Active())
         SetCapture(m_hWnd);
+}
+
+void CClockDlg::OnMouseMove(UINT, POINT)
+{
+    POINT pt, to;
+    if (m_drag.Active() && m_drag.Follow(ReadCursor(&pt), &to))
+        SetWindowPos(m_hWnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CClockDlg::OnLButtonUp(UINT, POINT)

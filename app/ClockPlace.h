@@ -5,9 +5,19 @@
 
 #include <algorithm>
 
+#include "core/ScreenRect.h"
 #include "core/WinTypes.h"
 
-// The glyph area (control 1001, window-relative) on the screen when the
+// The glyphs of a text `width` pixels wide and a line high, drawn with
+// its top-left at (x, y) in the window: what must stay on a screen, and
+// the clock's shape when the text has no outline. A text with no width
+// still has a square a line high, so the clock can be seen and clicked.
+inline RECT GlyphBox(LONG x, LONG y, LONG width, LONG lineHeight)
+{
+    return {x, y, x + (width > 0 ? width : lineHeight), y + lineHeight};
+}
+
+// The glyph area (window-relative) on the screen when the
 // window's top-left is at `window`; clamped, so a stored place far outside
 // any screen gives no overflow.
 inline RECT GlyphsAt(POINT window, const RECT& glyphs)
@@ -18,30 +28,6 @@ inline RECT GlyphsAt(POINT window, const RECT& glyphs)
     };
     return {at(window.x, glyphs.left), at(window.y, glyphs.top), at(window.x, glyphs.right),
             at(window.y, glyphs.bottom)};
-}
-
-inline bool Overlaps(const RECT& a, const RECT& b)
-{
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// The window's top-left nearest to `window` that brings its glyphs (the
-// window-relative `glyphs`) inside `area`; glyphs larger than the area
-// keep their top-left corner in it.
-inline POINT MoveInto(POINT window, const RECT& glyphs, const RECT& area)
-{
-    const auto to = [](long long origin, long long lo, long long hi, long long areaLo, long long areaHi) {
-        lo += origin;
-        hi += origin;
-        long long shift = 0;
-        if (hi > areaHi)
-            shift = std::max(areaHi - hi, areaLo - lo);
-        else if (lo < areaLo)
-            shift = areaLo - lo;
-        return static_cast<LONG>(origin + shift);
-    };
-    return {to(window.x, glyphs.left, glyphs.right, area.left, area.right),
-            to(window.y, glyphs.top, glyphs.bottom, area.top, area.bottom)};
 }
 
 // A drag of the clock by its glyphs. Each step is given the cursor, or

@@ -1,6 +1,5 @@
 // The clock window's arithmetic: its size for a text, the font it makes,
-// the first chime minute, and when the display must be rebuilt. No window
-// code, so it is tested on its own.
+// and the systems it runs on. No window code, so it is tested on its own.
 #pragma once
 
 #include <algorithm>
@@ -46,17 +45,6 @@ inline LOGFONTA BoundedClockFont(const LOGFONTA& stored, int logPixelsY)
     font.lfEscapement = 0;
     font.lfOrientation = 0;
     return font;
-}
-
-// The start-up minute never chimes: the first event is in the other half.
-inline int FirstChimeMinute(WORD minute) { return minute < 30 ? 30 : 0; }
-
-// Rebuild each second while the text shows seconds, else each minute. Only
-// the minute and second are compared: a change of exactly one hour waits
-// for the next minute.
-inline bool NeedsRebuild(const SYSTEMTIME& now, const SYSTEMTIME& last, LONG secondsUsed)
-{
-    return (secondsUsed && now.wSecond != last.wSecond) || now.wMinute != last.wMinute;
 }
 
 // Windows 95 (4.0 on the Windows platform) and anything before 4.0 are refused.

@@ -2,6 +2,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/DialogTemplate.h"
+#include "framework/ScreenArea.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -14,28 +15,21 @@ bool ReturnsDirectly(UINT msg)
            msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON || msg == WM_INITDIALOG;
 }
 
-// Centres `hwnd` over its owner (or the screen), kept inside the work area.
+// Centres `hwnd` over its owner (or the screen), kept inside the work area
+// of the owner's monitor.
 void CenterOverOwner(HWND hwnd)
 {
-    RECT area;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    RECT over = area;
     HWND owner = GetWindow(hwnd, GW_OWNER);
+    const RECT area = WorkAreaOf(owner ? owner : hwnd);
+    RECT over = area;
     if (owner && IsWindowVisible(owner))
         GetWindowRect(owner, &over);
     RECT r;
     GetWindowRect(hwnd, &r);
     const LONG w = r.right - r.left, h = r.bottom - r.top;
-    LONG x = (over.left + over.right - w) / 2, y = (over.top + over.bottom - h) / 2;
-    if (x + w > area.right)
-        x = area.right - w;
-    if (x < area.left)
-        x = area.left;
-    if (y + h > area.bottom)
-        y = area.bottom - h;
-    if (y < area.top)
-        y = area.top;
-    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, (over.left + over.right - w) / 2, (over.top + over.bottom - h) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepInWorkArea(hwnd, owner ? owner : hwnd);
 }
 
 }  // namespace

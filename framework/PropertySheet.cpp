@@ -6,7 +6,23 @@
 
 #include "framework/OnDemand.h"
 #include "framework/PropertyPage.h"
+#include "framework/ScreenArea.h"
 #include "framework/WinApp.h"
+
+namespace {
+
+// Once the sheet has its size: wholly inside the work area of its owner's
+// monitor, wherever the system centred it.
+int CALLBACK SheetCallback(HWND sheet, UINT msg, LPARAM)
+{
+    if (msg == PSCB_INITIALIZED) {
+        HWND owner = GetWindow(sheet, GW_OWNER);
+        KeepInWorkArea(sheet, owner ? owner : sheet);
+    }
+    return 0;
+}
+
+}  // namespace
 
 CPropertySheet::CPropertySheet(const char* caption, HWND parent, UINT startPage)
 {
@@ -46,7 +62,8 @@ INT_PTR CPropertySheet::DoModal()
         std::memcpy(&pages[i * PROPSHEETPAGEA_V1_SIZE], &m_pages[i]->m_psp, PROPSHEETPAGEA_V1_SIZE);
 
     PROPSHEETHEADERA psh = m_psh;
-    psh.dwFlags |= PSH_PROPSHEETPAGE;
+    psh.dwFlags |= PSH_PROPSHEETPAGE | PSH_USECALLBACK;
+    psh.pfnCallback = &SheetCallback;
     if (!psh.hwndParent)
         psh.hwndParent = MainWindow();
     psh.hInstance = GetModuleHandleA(nullptr);

@@ -117,9 +117,13 @@ void COptForm::OnOK()
     ReadClockTime(&now);
     DisplayFormat edited = {};
     PageToFormat(&edited);
-    // Keeps the stored format, but takes the rest of the page.
-    if (!FormatGivesText(edited, now))
+    // Keeps the stored format, and shows it again, but takes the rest of
+    // the page.
+    if (!FormatGivesText(edited, now)) {
         std::memcpy(edited.DispFormat, g_settings.Format.DispFormat, sizeof(edited.DispFormat));
+        m_strDispFormat = FieldText(edited.DispFormat);
+        SetDlgItemTextA(m_hWnd, IDC_DISP_FORMAT, m_strDispFormat.c_str());
+    }
     g_settings.Format = edited;
     g_settings.ChangeFlags |= CHANGED_GENERAL;
     PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);

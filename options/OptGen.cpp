@@ -82,7 +82,10 @@ void COptGen::OnFontRef()
 void COptGen::OnColorRef()
 {
     // The dialog edits the program's custom colours in place; they stay
-    // whatever becomes of the dialog or the sheet.
+    // whatever becomes of the dialog or the sheet, and are saved at once
+    // when they changed, as no other change may follow.
+    COLORREF before[CUSTOM_COLOR_COUNT];
+    std::memcpy(before, g_settings.ColorTable, sizeof(before));
     CHOOSECOLORA cc;
     std::memset(&cc, 0, sizeof(cc));
     cc.lStructSize = sizeof(cc);
@@ -91,7 +94,12 @@ void COptGen::OnColorRef()
     cc.lpCustColors = g_settings.ColorTable;
     cc.Flags = CC_RGBINIT;
     const auto choose = ON_DEMAND("comdlg32.dll", ChooseColorA);
-    if (!choose || !choose(&cc) || cc.rgbResult == m_clrFore)
+    const bool chosen = choose && choose(&cc);
+    if (std::memcmp(before, g_settings.ColorTable, sizeof(before)) != 0) {
+        g_settings.ChangeFlags |= CHANGED_CUSTOM_COLORS;
+        PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);
+    }
+    if (!chosen || cc.rgbResult == m_clrFore)
         return;
     m_clrFore = cc.rgbResult;
     m_brColor.reset(CreateSolidBrush(m_clrFore));

@@ -16,6 +16,7 @@ enum ChangeFlags : DWORD {
     CHANGED_FONT = 2,
     CHANGED_COLOR = 4,
     CHANGED_ZORDER = 8,
+    CHANGED_CUSTOM_COLORS = 16,  // only to be saved
 };
 
 struct ClockSettings {

@@ -14,13 +14,19 @@ public:
         return RegQueryValueExA(m_key, name, nullptr, nullptr, data, size) == ERROR_SUCCESS;
     }
 
+    // A failed value does not stop the others: the more of the block is
+    // stored, the less a passing failure leaves behind.
     void Set(const char* name, DWORD type, const BYTE* data, DWORD size) override
     {
-        RegSetValueExA(m_key, name, 0, type, data, size);
+        if (RegSetValueExA(m_key, name, 0, type, data, size) != ERROR_SUCCESS)
+            m_bFailed = true;
     }
+
+    bool Failed() const { return m_bFailed; }
 
 private:
     HKEY m_key;
+    bool m_bFailed = false;
 };
 
 }  // namespace
@@ -47,5 +53,5 @@ LONG SaveSettings(const ClockSettings& s, const char* keyClass)
     UniqueRegKey owner(key);
     RegistryStore store(key);
     WriteSettings(store, s);
-    return 1;
+    return store.Failed() ? -1 : 1;
 }

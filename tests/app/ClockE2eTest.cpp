@@ -29,14 +29,17 @@ protected:
         RegDeleteKeyA(HKEY_CURRENT_USER, kAppDefaults);
     }
     // Zentik.exe from this program's folder, ended (if it still runs) when the test ends.
-    void Start()
+    void Start() { m_pi = Launch(); }
+    static PROCESS_INFORMATION Launch()
     {
         char path[MAX_PATH + 16] = {};
         GetModuleFileNameA(nullptr, path, MAX_PATH);
         std::strcpy(std::strrchr(path, '\\') + 1, "Zentik.exe");
         STARTUPINFOA si = {};
         si.cb = sizeof(si);
-        CreateProcessA(path, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi);
+        PROCESS_INFORMATION pi = {};
+        CreateProcessA(path, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+        return pi;
     }
     // A visible top-level window of the clock with this caption, or nullptr after the time.
     HWND Window(const char* caption, DWORD timeoutMs = 10000) const
@@ -72,12 +75,13 @@ TEST_F(ClockExe, ShowsATextShapeOnAScreenAndKeepsAPlaceOffEveryScreenStored)
     Start();
     HWND hwnd = Window("Zentik");
     ASSERT_NE(hwnd, nullptr);
-    RECT glyphs = {};
-    GetWindowRect(GetDlgItem(hwnd, IDC_CLOCK_TEXT), &glyphs);
-    EXPECT_GE(glyphs.left, 0);
-    EXPECT_LE(glyphs.right, GetSystemMetrics(SM_CXSCREEN));
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(hwnd, region), COMPLEXREGION) << "no text outline";
+    RECT glyphs = {}, window = {};
+    GetRgnBox(region, &glyphs);
+    GetWindowRect(hwnd, &window);
+    EXPECT_GE(window.left + glyphs.left, 0);
+    EXPECT_LE(window.left + glyphs.right, GetSystemMetrics(SM_CXSCREEN));
     DeleteObject(region);
     ClockSettings stored;
     LoadSettings(stored);
@@ -94,9 +98,23 @@ TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
     EXPECT_TRUE(Exits());
 }
 
-TEST_F(ClockExe, Windows95IsRefused)
+TEST_F(ClockExe, ASecondStartLeavesTheRunningClockAlone)
 {
     Store(60);
+    Start();
+    HWND clock = Window("Zentik");
+    ASSERT_NE(clock, nullptr);
+    PROCESS_INFORMATION second = Launch();
+    EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0) << "a second clock runs";
+    TerminateProcess(second.hProcess, 1);
+    CloseHandle(second.hThread);
+    CloseHandle(second.hProcess);
+    EXPECT_TRUE(IsWindowVisible(clock));
+}
+
+// Without a font too: the refusal is all there is.
+TEST_F(ClockExe, Windows95IsRefused)
+{
     ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "win95", 6), ERROR_SUCCESS);
     Start();
     HWND box = Window("Zentik");

@@ -1,11 +1,13 @@
 // The clock window's decisions, each as one table.
 #include <climits>
+#include <string>
 #include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
 
 #include "app/ClockPlace.h"
+#include "app/ClockPace.h"
 #include "app/ClockTick.h"
 #include "support/TestTime.h"
 
@@ -44,17 +46,97 @@ TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
     }
 }
 
-TEST(ClockLogic, RebuildsEachShownSecondOrMinuteAndChimesFromTheOtherHalf)
+SYSTEMTIME At(WORD hour, WORD minute, WORD second, WORD ms = 0, WORD day = 6)
 {
-    const SYSTEMTIME last = MakeTime(2026, 12, 6, 0, 10, 20, 5);
-    const struct { WORD hour, minute, second; LONG secondsUsed; bool rebuild; } cases[] = {
-        {10, 20, 5, 1, false}, {10, 20, 6, 1, true}, {10, 20, 6, 0, false}, {11, 20, 5, 0, false}, {10, 21, 5, 0, true},
+    SYSTEMTIME t = MakeTime(2026, 12, day, 0, hour, minute, second);
+    t.wMilliseconds = ms;
+    return t;
+}
+
+TEST(ClockPace, RebuildsOnEachShownChangeAndWakesAtTheNextBoundary)
+{
+    const SYSTEMTIME last = At(10, 20, 5, 900);
+    const struct { SYSTEMTIME now; LONG secondsUsed; bool rebuild; } rebuilds[] = {
+        {At(10, 20, 5, 999), 1, false}, {At(10, 20, 6), 1, true},  {At(10, 20, 6), 0, false},
+        {At(11, 20, 5), 0, true},       {At(10, 21, 5), 0, true},  {At(10, 20, 5, 0, 7), 0, true},
+        {MakeTime(2027, 12, 6, 0, 10, 20, 5), 0, true},            {At(10, 20, 4, 999), 1, true},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(NeedsRebuild(MakeTime(2026, 12, 6, 0, c.hour, c.minute, c.second), last, c.secondsUsed), c.rebuild)
-            << c.hour << ":" << c.minute << ":" << c.second << " seconds " << c.secondsUsed;
-    for (const auto& [minute, first] : {std::pair<WORD, int>{0, 30}, {29, 30}, {30, 0}, {59, 0}})
-        EXPECT_EQ(FirstChimeMinute(minute), first) << minute;
+    for (const auto& c : rebuilds)
+        EXPECT_EQ(NeedsRebuild(c.now, last, c.secondsUsed), c.rebuild)
+            << c.now.wDay << " " << c.now.wHour << ":" << c.now.wMinute << ":" << c.now.wSecond << " seconds "
+            << c.secondsUsed;
+    const struct { SYSTEMTIME now; LONG secondsUsed; UINT delay; } delays[] = {
+        {At(9, 5, 7, 250), 1, 750}, {At(9, 5, 7, 250), 0, 52750}, {At(9, 5, 0), 1, 1000},
+        {At(9, 5, 59, 999), 1, 1},  {At(9, 5, 59, 999), 0, 1},    {At(9, 5, 0), 0, 60000},
+    };
+    for (const auto& c : delays)
+        EXPECT_EQ(DelayToBoundary(c.now, c.secondsUsed), c.delay)
+            << c.now.wSecond << "." << c.now.wMilliseconds << " seconds " << c.secondsUsed;
+}
+
+// The clock's timer as the pace sets it, minutes shown: a reading at each
+// boundary armed for, from `from` to `to`; then the chimes, as "h:mm", and
+// the readings taken for jumps.
+struct PaceRun {
+    ClockPace pace;
+    std::string chimes;
+    int jumps = 0;
+
+    void Read(const SYSTEMTIME& now)
+    {
+        ChimeEvent event;
+        const ClockPace::Reading r = pace.Read(now, ClockSettings(), &event);
+        jumps += r == ClockPace::kJump;
+        if (r == ClockPace::kChime)
+            chimes += std::to_string(now.wHour) + ":" + std::to_string(now.wMinute / 10) +
+                      std::to_string(now.wMinute % 10) + " ";
+        pace.Arm(now, 0);
+    }
+    void Run(int from, int to)  // minutes of the day
+    {
+        for (int m = from; m <= to; ++m)
+            Read(At(static_cast<WORD>(m / 60), static_cast<WORD>(m % 60), 0));
+    }
+};
+
+TEST(ClockPace, AJumpRestartsTheChimesFromTheNewTimeWithoutMakingAnyUp)
+{
+    // Ticking from `start` to `jumpFrom`, the next reading is `jumpTo`
+    // (seconds in), then ticking on to `end`.
+    const struct { const char* what; int start, jumpFrom, jumpTo, end; const char* chimes; } cases[] = {
+        {"within a half hour", 12 * 60 + 10, 12 * 60 + 20, 12 * 60 + 25, 13 * 60 + 5, "12:30 13:00 "},
+        {"asleep 12:20 to 12:45", 12 * 60 + 10, 12 * 60 + 20, 12 * 60 + 45, 13 * 60 + 35, "13:00 13:30 "},
+        {"across several events", 12 * 60 + 10, 12 * 60 + 20, 15 * 60 + 10, 16 * 60 + 5, "15:30 16:00 "},
+        {"set back", 12 * 60 + 25, 12 * 60 + 45, 12 * 60 + 10, 13 * 60 + 5, "12:30 12:30 13:00 "},
+        {"daylight saving begins", 1 * 60 + 50, 1 * 60 + 59, 3 * 60, 3 * 60 + 35, "3:30 "},
+        {"daylight saving ends", 2 * 60 + 50, 2 * 60 + 59, 2 * 60, 3 * 60 + 5, "2:30 3:00 "},
+    };
+    for (const auto& c : cases) {
+        PaceRun run;
+        run.pace.Restart(At(static_cast<WORD>(c.start / 60), static_cast<WORD>(c.start % 60), 0));
+        run.pace.Arm(At(static_cast<WORD>(c.start / 60), static_cast<WORD>(c.start % 60), 0), 0);
+        run.Run(c.start + 1, c.jumpFrom);
+        run.Read(At(static_cast<WORD>(c.jumpTo / 60), static_cast<WORD>(c.jumpTo % 60), c.jumpTo == 3 * 60 ? 0 : 10));
+        run.Run(c.jumpTo + 1, c.end);
+        EXPECT_EQ(run.chimes, c.chimes) << c.what;
+        EXPECT_EQ(run.jumps, 1) << c.what;
+    }
+}
+
+TEST(ClockPace, ATickUpToTwoSecondsLateIsNoJump)
+{
+    const struct { SYSTEMTIME reading; bool jump; } cases[] = {
+        {At(9, 5, 9, 500), false}, {At(9, 5, 10, 0), false}, {At(9, 5, 10, 1), true},
+        {At(9, 5, 7, 300), false},          {At(9, 5, 7, 299), true},
+    };
+    for (const auto& c : cases) {
+        ClockPace pace;
+        pace.Restart(At(9, 5, 7, 300));
+        EXPECT_EQ(pace.Arm(At(9, 5, 7, 300), 1), 700u);  // due at 9:05:08
+        ChimeEvent event;
+        EXPECT_EQ(pace.Read(c.reading, ClockSettings(), &event) == ClockPace::kJump, c.jump)
+            << c.reading.wSecond << "." << c.reading.wMilliseconds;
+    }
 }
 
 TEST(ClockLogic, Windows95AndOlderAreRefused)
@@ -83,6 +165,11 @@ TEST(ClockLogic, GlyphsOffEveryScreenAreBroughtIntoTheWorkArea)
     }
     // Glyphs wider than the area keep their top-left corner in it.
     EXPECT_EQ(MoveInto({5000, 10}, {0, 0, 2000, 50}, work).x, 0);
+    // The glyphs are the text where it is drawn; without width, a square a line high.
+    for (const auto& [width, right] : {std::pair<LONG, LONG>{134, 137}, {0, 59}, {-4, 59}}) {
+        const RECT box = GlyphBox(3, 24, width, 56);
+        EXPECT_EQ(std::tie(box.left, box.top, box.right, box.bottom), std::make_tuple(3L, 24L, right, 80L)) << width;
+    }
 }
 
 TEST(ClockDrag, OnlyAPressedDragWithACursorMovesOrStores)

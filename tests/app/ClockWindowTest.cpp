@@ -53,13 +53,18 @@ void* HookImport(const char* dll, const char* name, void* replacement)
     return first;
 }
 
-// What the clock did with regions and fonts, and what it is told.
+// What the clock did with regions, fonts, timers and the registry, and
+// what it is told.
 struct Ledger {
     std::set<HRGN> ours, handedOver;
-    int deletedAfterHandOver = 0, plays = 0;
+    int deletedAfterHandOver = 0, plays = 0, regionsSet = 0, boxes = 0;
     LONG fontHeight = 0;  // of the last font made
-    bool cursorFails = false, refuseRegions = false;
-    std::set<std::string> missing;  // functions GetProcAddress does not find
+    BOOL redrawn = FALSE;  // the redraw flag of the last region set
+    UINT delay = 0;        // of the clock's last timer
+    bool cursorFails = false, refuseRegions = false, refuseWrites = false;
+    std::set<std::string> missing, asked;  // functions GetProcAddress does not find; is asked for
+    HRGN beneath = nullptr, added = nullptr;  // copies of the last regions invalidated
+    HWND addedTo = nullptr;
     POINT cursor = {0, 0};
     SYSTEMTIME now = {};
 } g;
@@ -70,6 +75,11 @@ decltype(&DeleteObject) realDeleteObject;
 decltype(&CreateFontIndirectA) realCreateFont;
 decltype(&GetProcAddress) realGetProcAddress;
 decltype(&GetCursorPos) realGetCursorPos;
+decltype(&RedrawWindow) realRedrawWindow;
+decltype(&InvalidateRgn) realInvalidateRgn;
+decltype(&SetTimer) realSetTimer;
+decltype(&MessageBoxA) realMessageBox;
+decltype(&RegSetValueExA) realRegSetValue;
 
 // A region from a path is the clock's until the window takes it (the system
 // may then reuse its number); the rectangles of the fallback go untracked.
@@ -79,12 +89,46 @@ HRGN WINAPI OnPathToRegion(HDC dc)
     g.handedOver.erase(r);
     return *g.ours.insert(r).first;
 }
+// The window frees the region it had when it takes a new one.
 int WINAPI OnSetWindowRgn(HWND w, HRGN r, BOOL redraw)
 {
     const int ok = !g.refuseRegions && realSetWindowRgn(w, r, redraw);
     if (ok && g.ours.erase(r))
-        g.handedOver.insert(r);
+        g.handedOver = {r};
+    g.regionsSet += ok != 0;
+    g.redrawn = redraw;
     return ok;
+}
+HRGN Copy(HRGN* to, HRGN from)
+{
+    if (!*to)
+        *to = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(*to, from, nullptr, RGN_COPY);
+    return *to;
+}
+BOOL WINAPI OnRedrawWindow(HWND w, const RECT* r, HRGN rgn, UINT flags)
+{
+    if (!w && rgn)
+        Copy(&g.beneath, rgn);
+    return realRedrawWindow(w, r, rgn, flags);
+}
+BOOL WINAPI OnInvalidateRgn(HWND w, HRGN rgn, BOOL erase)
+{
+    g.addedTo = w;
+    Copy(&g.added, rgn);
+    return realInvalidateRgn(w, rgn, erase);
+}
+UINT_PTR WINAPI OnSetTimer(HWND w, UINT_PTR id, UINT ms, TIMERPROC proc)
+{
+    if (w)
+        g.delay = ms;
+    return realSetTimer(w, id, ms, proc);
+}
+int WINAPI OnMessageBox(HWND, LPCSTR, LPCSTR, UINT) { return ++g.boxes, IDOK; }
+LONG WINAPI OnRegSetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
+{
+    return g.refuseWrites && !std::strcmp(name, "ChimeHalf") ? ERROR_ACCESS_DENIED
+                                                              : realRegSetValue(key, name, reserved, type, data, size);
 }
 BOOL WINAPI OnDeleteObject(HGDIOBJ h)
 {
@@ -96,7 +140,10 @@ HFONT WINAPI OnCreateFont(const LOGFONTA* f) { return g.fontHeight = f->lfHeight
 BOOL WINAPI OnGetCursorPos(POINT* p) { return !g.cursorFails && (*p = g.cursor, true); }
 FARPROC WINAPI OnGetProcAddress(HMODULE m, LPCSTR name)
 {
-    return HIWORD(reinterpret_cast<ULONG_PTR>(name)) && g.missing.count(name) ? nullptr : realGetProcAddress(m, name);
+    if (!HIWORD(reinterpret_cast<ULONG_PTR>(name)))
+        return realGetProcAddress(m, name);
+    g.asked.insert(name);
+    return g.missing.count(name) ? nullptr : realGetProcAddress(m, name);
 }
 
 // Each with the variable that keeps the replaced function.
@@ -107,6 +154,11 @@ const struct { const char *dll, *name; void *hook, *real; } kHooks[] = {
     {"gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(&OnCreateFont), &realCreateFont},
     {"user32.dll", "GetCursorPos", reinterpret_cast<void*>(&OnGetCursorPos), &realGetCursorPos},
     {"kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&OnGetProcAddress), &realGetProcAddress},
+    {"user32.dll", "RedrawWindow", reinterpret_cast<void*>(&OnRedrawWindow), &realRedrawWindow},
+    {"user32.dll", "InvalidateRgn", reinterpret_cast<void*>(&OnInvalidateRgn), &realInvalidateRgn},
+    {"user32.dll", "SetTimer", reinterpret_cast<void*>(&OnSetTimer), &realSetTimer},
+    {"user32.dll", "MessageBoxA", reinterpret_cast<void*>(&OnMessageBox), &realMessageBox},
+    {"advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(&OnRegSetValue), &realRegSetValue},
 };
 
 class ClockWindow : public ::testing::Test {
@@ -136,9 +188,15 @@ protected:
         SetChimeThreadStarter(nullptr);
         SetSoundPlayer(nullptr);
         RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
+        DeleteObject(g.beneath);
+        DeleteObject(g.added);
     }
 
-    static void SetNow(WORD hour, WORD minute, WORD second) { g.now = MakeTime(2026, 12, 6, 0, hour, minute, second); }
+    static void SetNow(WORD hour, WORD minute, WORD second, WORD ms = 0)
+    {
+        g.now = MakeTime(2026, 12, 6, 0, hour, minute, second);
+        g.now.wMilliseconds = ms;
+    }
     static void Tick(HWND clock) { SendMessageA(clock, WM_TIMER, 1, 0); }
     static void Change(HWND clock, UINT flags)
     {
@@ -152,18 +210,20 @@ protected:
     {
         ASSERT_EQ(SaveSettings(m_stored, "#32770"), 1);
         g_settings = ClockSettings();
-        g_settings.OsVersion.dwMajorVersion = 5;
+        g_settings.OsVersion = m_os;
         CClockDlg dlg;
         CWinApp app;
         app.m_pMainWnd = &dlg;
         s_clock = &dlg.m_hWnd;
         s_script = std::move(script);
-        SetTimer(nullptr, 0, 1, &RunScript);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 1, &RunScript);
         dlg.DoModal();
+        KillTimer(nullptr, timer);  // a clock that never showed never ran it
         app.m_pMainWnd = nullptr;
     }
 
     ClockSettings m_stored;
+    OSVERSIONINFOA m_os = {sizeof(OSVERSIONINFOA), 5, 0, 0, VER_PLATFORM_WIN32_NT, ""};
 
 private:
     // A timer callback: __stdcall on i686, which no lambda converts to.
@@ -185,6 +245,18 @@ RECT Rect(HWND hwnd)
     return r;
 }
 
+// The clock's glyphs on the screen: its region's box.
+RECT Glyphs(HWND clock)
+{
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box = {};
+    if (GetWindowRgn(clock, region) != ERROR)
+        GetRgnBox(region, &box);
+    DeleteObject(region);
+    OffsetRect(&box, Rect(clock).left, Rect(clock).top);
+    return box;
+}
+
 TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 {
     Run([](HWND clock) {
@@ -193,6 +265,7 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
         g_settings.ZOrder = 0;
         Change(clock, CHANGED_ZORDER);
         EXPECT_FALSE(GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the z-order change was not applied";
+        EXPECT_EQ(g_settings.ChangeFlags, 0u) << "a change applied stays pending";
 
         g_settings.FontInfo.lfHeight = INT_MIN;
         Change(clock, CHANGED_FONT);
@@ -244,15 +317,74 @@ TEST_F(ClockWindow, PaintsEachNewSecondAndColourInItsGlyphs)
     });
 }
 
+// Each new second: the windows beneath repaint what the old glyphs alone
+// covered (screen coordinates), the glyph control what the new ones alone
+// cover; a change of colour repaints everything.
+TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatChanged)
+{
+    Run([](HWND clock) {
+        HRGN before = CreateRectRgn(0, 0, 0, 0), after = CreateRectRgn(0, 0, 0, 0);
+        HRGN gone = CreateRectRgn(0, 0, 0, 0), came = CreateRectRgn(0, 0, 0, 0);
+        GetWindowRgn(clock, before);
+        SetNow(9, 5, 8);
+        Tick(clock);
+        GetWindowRgn(clock, after);
+        const RECT window = Rect(clock), text = Rect(GetDlgItem(clock, IDC_CLOCK_TEXT));
+        CombineRgn(gone, before, after, RGN_DIFF);
+        OffsetRgn(gone, window.left, window.top);
+        CombineRgn(came, after, before, RGN_DIFF);
+        OffsetRgn(came, window.left - text.left, window.top - text.top);
+        EXPECT_FALSE(g.redrawn) << "the whole text was redrawn";
+        EXPECT_TRUE(g.beneath && EqualRgn(g.beneath, gone)) << "the old glyphs stay on the windows beneath";
+        EXPECT_TRUE(g.added && EqualRgn(g.added, came)) << "the new glyphs are not painted, or more is";
+        EXPECT_EQ(g.addedTo, GetDlgItem(clock, IDC_CLOCK_TEXT));
+        g_settings.ForeColor = 0;
+        Change(clock, CHANGED_COLOR);
+        EXPECT_TRUE(g.redrawn);
+        for (HRGN r : {before, after, gone, came})
+            DeleteObject(r);
+    });
+}
+
+// The timer is set for the next second (or minute) from each reading; a
+// resume rebuilds at once and chimes from the new time.
+TEST_F(ClockWindow, TheTimerIsSetForTheNextBoundaryAndAResumeRebuildsAtOnce)
+{
+    Run([](HWND clock) {
+        EXPECT_EQ(g.delay, 1000u);
+        SetNow(9, 5, 8, 250);
+        Tick(clock);
+        EXPECT_EQ(g.delay, 750u);
+        std::strcpy(g_settings.Format.DispFormat, "HH:mm");
+        Change(clock, CHANGED_GENERAL);
+        EXPECT_EQ(g.delay, 51750u);
+
+        SetNow(12, 20, 0);
+        Tick(clock);  // a jump: the text changes, no chime
+        SetNow(12, 45, 30);
+        const int regions = g.regionsSet;
+        SendMessageA(clock, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+        EXPECT_EQ(g.regionsSet, regions + 1) << "no rebuild on resume";
+        EXPECT_EQ(g.delay, 30000u);
+        for (WORD m = 46; m < 61; ++m) {
+            SetNow(static_cast<WORD>(12 + m / 60), m % 60, 0);
+            Tick(clock);
+        }
+        EXPECT_EQ(g.plays, 1) << "the 13:00 chime after a sleep from 12:20 to 12:45";
+    });
+}
+
 TEST_F(ClockWindow, GlyphsOffEveryScreenAreShownOnTheNearestOne)
 {
-    m_stored.WindowLeft = 100000;
+    // Control 1001 reaches the screen from here, a short text's glyphs do not.
+    m_stored.WindowLeft = -150;
+    std::strcpy(m_stored.Format.DispFormat, "HH:mm");
     for (bool multiMonitor : {true, false}) {
         if (!multiMonitor)
             g.missing = {"MonitorFromRect", "GetMonitorInfoA"};
         Run([multiMonitor](HWND clock) {
             auto GlyphsOnTheScreen = [clock] {
-                const RECT r = Rect(GetDlgItem(clock, IDC_CLOCK_TEXT));
+                const RECT r = Glyphs(clock);
                 return r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
                        r.bottom <= GetSystemMetrics(SM_CYSCREEN) && r.right > r.left;
             };
@@ -262,28 +394,52 @@ TEST_F(ClockWindow, GlyphsOffEveryScreenAreShownOnTheNearestOne)
                 SendMessageA(clock, msg, msg == WM_SETTINGCHANGE ? SPI_SETWORKAREA : 0, 0);
                 EXPECT_TRUE(GlyphsOnTheScreen()) << "after message " << msg;
             }
-            EXPECT_EQ(g_settings.WindowLeft, 100000) << "the stored place was changed";
+            EXPECT_EQ(g_settings.WindowLeft, -150) << "the stored place was changed";
         });
     }
 }
 
-TEST_F(ClockWindow, ADragEndsWithTheCaptureAndNeedsTheCursor)
+ClockSettings Stored()
+{
+    ClockSettings stored;
+    LoadSettings(stored);
+    return stored;
+}
+
+TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
 {
     Run([](HWND clock) {
         g.cursor = {60, 70};
         SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        EXPECT_EQ(GetCapture(), clock);
         g.cursor = {260, 170};
-        Tick(clock);
+        SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
         EXPECT_EQ(Rect(clock).left, 240) << "the clock did not follow";
         g.cursorFails = true;
-        Tick(clock);
+        SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
         SendMessageA(clock, WM_CAPTURECHANGED, 0, 0);
         g.cursorFails = false;
         g.cursor = {500, 400};
-        Tick(clock);
+        SendMessageA(clock, WM_MOUSEMOVE, 0, 0);
         SendMessageA(clock, WM_LBUTTONUP, 0, 0);
         EXPECT_EQ(Rect(clock).left, 240) << "moved after the capture was lost";
-        EXPECT_EQ(g_settings.WindowLeft, 240) << "not stored where the drag left it";
+        EXPECT_EQ(Stored().WindowLeft, 240) << "not stored where the drag left it";
+
+        // A save that fails is told once; the next one writes the whole block.
+        g.refuseWrites = true;
+        for (LONG x : {300, 320}) {
+            SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            g.cursor.x = x;
+            SendMessageA(clock, WM_LBUTTONUP, 0, 0);
+            EXPECT_NE(GetCapture(), clock) << "the capture outlived the drag";
+        }
+        EXPECT_EQ(g.boxes, 1) << "a failed save was not told, or told again";
+        g.refuseWrites = false;
+        g_settings.ChimeHalf = 7;
+        SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageA(clock, WM_LBUTTONUP, 0, 0);
+        EXPECT_EQ(Stored().ChimeHalf, 7);
+        EXPECT_EQ(g.boxes, 1);
     });
 }
 
@@ -301,6 +457,13 @@ TEST_F(ClockWindow, ARefusedRegionAMissingDllOrATextWithoutOutlineIsSurvived)
         HRGN region = CreateRectRgn(0, 0, 0, 0);
         EXPECT_EQ(GetWindowRgn(clock, region), SIMPLEREGION) << "an empty window";
         DeleteObject(region);
+        // No text at all: a square a line high where the text would start.
+        g_settings.Format.DispFormat[0] = '\0';
+        Change(clock, CHANGED_GENERAL);
+        const RECT box = Glyphs(clock), text = Rect(GetDlgItem(clock, IDC_CLOCK_TEXT));
+        EXPECT_GT(box.bottom - box.top, 30);
+        EXPECT_EQ(box.right - box.left, box.bottom - box.top);
+        EXPECT_EQ(box.left, text.left);
         // Without the DLL it needs, a chime or a command does nothing.
         SetSoundPlayer(nullptr);
         g.missing = {"PlaySoundA", "ShellExecuteA"};

@@ -52,11 +52,4 @@ TEST(TakeDueChime, AlternatesAndSoundsOncePerChimeMinute)
     }
 }
 
-TEST(TakeDueChime, AMissedEventSkipsTheOtherHalfHourToo)
-{
-    // Asleep from 11:50 to 12:40; setting the clock back does not repeat 13:00.
-    RunChecks(0, {{11, 50, false}, {12, 40, false}, {12, 30, false}, {13, 0, true, 1, true}, {12, 0, false},
-                   {13, 30, true, 1, false}});
-}
-
 }  // namespace

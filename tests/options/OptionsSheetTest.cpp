@@ -22,7 +22,10 @@
 
 namespace {
 
-enum { kOpenFileName = 0x47c };  // the open dialog's file-name field
+enum {
+    kOpenFileName = 0x47c,  // the open dialog's file-name field
+    kAddCustomColor = 0x2c8,  // the colour dialog's "Add to Custom Colors"
+};
 
 class OptionsSheet : public ::testing::Test {
 protected:
@@ -75,11 +78,20 @@ protected:
     static inline int s_messages = 0;
 };
 
-TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBox)
+TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBoxAndCustomColours)
 {
     std::strcpy(g_settings.FontInfo.lfFaceName, "Liberation Sans");
     g_settings.FontInfo.lfHeight = -24;
+    // A clock in the bottom-right corner.
+    SetWindowPos(m_clock, nullptr, GetSystemMetrics(SM_CXSCREEN) - 30, GetSystemMetrics(SM_CYSCREEN) - 30, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Run(0, "Display", [](HWND sheet, HWND page) {
+        RECT r, work;
+        GetWindowRect(sheet, &r);
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        EXPECT_TRUE(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom)
+            << "the sheet reaches out of the work area";
+
         EXPECT_EQ(Text(page, IDC_FONT_NAME), "Liberation Sans");
         EXPECT_EQ(Text(page, IDC_FONT_SIZE), "18");
         EXPECT_TRUE(Checked(page, IDC_TOPMOST));
@@ -91,11 +103,20 @@ TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBox)
         EXPECT_EQ(std::wstring(pageFont.lfFaceName, pageFont.lfFaceName + std::strlen(pageFont.lfFaceName)),
                   sheetFont.face);
         Click(page, IDC_TOPMOST);
+
+        // A custom colour added, the colour kept: saved all the same.
+        PostClick(page, IDC_COLOR_REF);
+        HWND colours = WaitForWindowWhere([](HWND w) { return GetDlgItem(w, kAddCustomColor) != nullptr; });
+        ASSERT_NE(colours, nullptr);
+        SendMessageA(colours, WM_COMMAND, kAddCustomColor, 0);
+        PostMessageA(colours, WM_COMMAND, IDOK, 0);
+        WaitUntil([colours] { return !IsWindow(colours); });
         Ok(sheet);
     });
     EXPECT_EQ(g_settings.ZOrder, 0);
-    EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_ZORDER});
-    EXPECT_EQ(s_messages, 1);
+    EXPECT_EQ(g_settings.ColorTable[0], g_settings.ForeColor);
+    EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_ZORDER | CHANGED_CUSTOM_COLORS});
+    EXPECT_EQ(s_messages, 2);
 }
 
 TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
@@ -113,7 +134,9 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
         SetDlgItemTextA(page, IDC_MONTH12, "");
         SendMessageA(sheet, PSM_APPLY, 0, 0);
         EXPECT_STREQ(g_settings.Format.DispFormat, "yyyy/MM/dd(ddd) HH:mm:ss");
+        EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "yyyy/MM/dd(ddd) HH:mm:ss") << "the page shows a format not in effect";
         EXPECT_STREQ(g_settings.Format.MonthName[11], "");
+        SetDlgItemTextA(page, IDC_DISP_FORMAT, "MMM");
 
         // "Default" keeps the page's other unapplied edits.
         SetDlgItemTextA(page, IDC_DAY1, "So");
