@@ -172,13 +172,7 @@ void CClockDlg::Place(HWND insertAfter, UINT flags)
 
 void CClockDlg::MakeFont()
 {
-    int logPixelsY = 96;
-    {
-        WindowDC screen(nullptr);
-        if (screen.get())
-            logPixelsY = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
-    const LOGFONTA bounded = BoundedClockFont(g_settings.FontInfo, logPixelsY);
+    const LOGFONTA bounded = BoundedClockFont(g_settings.FontInfo, ScreenLogPixelsY());
     HFONT font = CreateFontIndirectA(&bounded);
     if (!font)
         return;

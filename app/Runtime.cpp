@@ -31,6 +31,11 @@ void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); 
 template class std::basic_string<char>;
 template class std::basic_string<wchar_t>;
 
+// The static destructors queue here. The start-up code that would define it
+// is not linked (framework/WinMain.cpp); the runtime DLL keeps the list and
+// runs it from exit.
+extern "C" int atexit(void (*func)()) { return _onexit(reinterpret_cast<_onexit_t>(func)) ? 0 : -1; }
+
 // What the string and vector code calls where it would throw.
 namespace std {
 void __throw_bad_alloc() { abort(); }

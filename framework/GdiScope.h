@@ -22,6 +22,14 @@ private:
     HDC m_hdc;
 };
 
+// The screen's pixels per inch down, the scale of font heights; 96 when no
+// screen DC can be had.
+inline int ScreenLogPixelsY()
+{
+    WindowDC screen(nullptr);
+    return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+}
+
 class SelectedObject {
 public:
     SelectedObject(HDC hdc, HGDIOBJ obj) : m_hdc(hdc), m_old(obj ? SelectObject(hdc, obj) : nullptr) {}

@@ -1,7 +1,19 @@
-// The program's entry point: runs the application object's start-up.
+// The program's entry point. The exe links none of the C runtime's start-up
+// code: the prebuilt copy uses instructions an i486 lacks, and what it adds
+// (argument parsing, TLS callbacks, pseudo-relocations) the program never
+// uses. The runtime DLL sets itself up when it loads; this does the rest.
+#include <cstdlib>
+
 #include "framework/WinApp.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+extern "C" {
+void __main();  // the compiler's: runs the static constructors, queues the destructors with atexit
+void __cdecl __set_app_type(int);
+}
+
+namespace {
+
+int RunApp(HINSTANCE instance)
 {
     CWinApp* app = TheApp();
     if (!app)
@@ -10,4 +22,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!app->InitInstance())
         return 0;
     return app->Run();
+}
+
+}  // namespace
+
+extern "C" void WinMainCRTStartup()
+{
+    __set_app_type(2);  // a GUI program: the runtime reports its errors in a message box
+    __main();
+    std::exit(RunApp(GetModuleHandleA(nullptr)));  // runs the destructors, then ends the process
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/DataExchange.h"
+#include "framework/GdiScope.h"
 #include "framework/OnDemand.h"
 #include "options/PageRules.h"
 #include "options/ShowOptions.h"
@@ -37,7 +38,7 @@ BOOL COptGen::OnInitDialog()
 void COptGen::ShowFont()
 {
     SetDlgItemTextA(m_hWnd, IDC_FONT_NAME, m_lf.lfFaceName);
-    SetDlgItemInt(m_hWnd, IDC_FONT_SIZE, static_cast<UINT>(PointSize(m_lf.lfHeight)), TRUE);
+    SetDlgItemInt(m_hWnd, IDC_FONT_SIZE, static_cast<UINT>(PointSize(m_lf.lfHeight, ScreenLogPixelsY())), TRUE);
 }
 
 const MessageMap* COptGen::GetMessageMap() const

@@ -1,7 +1,9 @@
 #include "options/PageRules.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 DWORD DisplayChanges(const DisplayChoice& before, const DisplayChoice& after)
 {
@@ -15,11 +17,15 @@ DWORD DisplayChanges(const DisplayChoice& before, const DisplayChoice& after)
     return flags;
 }
 
-LONG PointSize(LONG lfHeight)
+LONG PointSize(LONG lfHeight, int dpi)
 {
-    // In 64 bits, so the most negative height has a magnitude too.
+    if (dpi < 1)
+        dpi = 96;
+    // In 64 bits, so the most negative height has a magnitude and 72 times any fits.
     const long long pixels = std::llabs(static_cast<long long>(lfHeight));
-    return static_cast<LONG>((pixels * 3 + 2) / 4);
+    const long long points = (pixels * 72 + dpi / 2) / dpi;
+    // Under 72 dpi the points outnumber the pixels and may pass a LONG.
+    return static_cast<LONG>(std::min<long long>(points, std::numeric_limits<LONG>::max()));
 }
 
 ChimeBoxes BoxesFromChimes(LONG chimeHour, LONG chimeHalf)

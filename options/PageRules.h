@@ -15,9 +15,10 @@ struct DisplayChoice {
 // The CHANGED_FONT / CHANGED_COLOR / CHANGED_ZORDER bits for what differs.
 DWORD DisplayChanges(const DisplayChoice& before, const DisplayChoice& after);
 
-// The point size the Display page shows for a font height in pixels: at 96
-// pixels per inch, rounded half up; the sign (cell or character height) is ignored.
-LONG PointSize(LONG lfHeight);
+// The point size the Display page shows for a font height in pixels at `dpi`
+// pixels per inch (the screen's), rounded half up; the sign (cell or character
+// height) is ignored. A dpi below 1, which no screen has, counts as 96.
+LONG PointSize(LONG lfHeight, int dpi);
 
 // The Chimes page's boxes.
 struct ChimeBoxes {

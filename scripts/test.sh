@@ -28,7 +28,7 @@ start_virtual_display
 # Every program is built for both Windows targets (warnings are errors), so
 # a fault that shows on one alone fails the run on any machine; the Windows
 # tests then run on the one this kernel can run (the x86_64 build has the
-# same sources and flags).
+# same sources and flags, all but -march=i486).
 if [ "$runnable_preset" = mingw64 ]; then
   echo "This kernel runs no 32-bit programs: the Windows tests run on the x86_64 build (the i686 one is built, not run)."
 else

@@ -1,7 +1,8 @@
 // Reads the shipped i686 exe as Windows 98 / NT 4.0 would see it: every
 // import on the allowlist, the header of an old GUI program, no newer CRT or
-// API-set DLL, a DPI-aware manifest without Common-Controls 6, and its size.
-// Arguments: the exe, the allowlist. A missing exe is a failure.
+// API-set DLL, a DPI-aware manifest without Common-Controls 6, its size, and
+// no instruction an i486 lacks.
+// Arguments: the exe, the allowlist, objdump. A missing exe is a failure.
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -79,6 +80,50 @@ struct Image {
     }
 };
 
+// Instructions an i486 lacks, as objdump spells them: the P6's conditional
+// moves, FPU compares and long NOPs, the Pentium's cpuid, rdtsc and
+// cmpxchg8b, and anything on MMX or SSE registers.
+bool NewerThanI486(const std::string& insn)
+{
+    static const char* const mnemonics[] = {"cmov",  "fcmov", "fcomi",     "fucomi",   "nopw",   "nopl",    "cpuid",
+                                            "rdtsc", "rdpmc", "cmpxchg8b", "sysenter", "fxsave", "fxrstor", "emms"};
+    if (insn.find("%mm") != std::string::npos || insn.find("%xmm") != std::string::npos)
+        return true;
+    std::istringstream words(insn);
+    for (std::string word; words >> word;)
+        for (const char* m : mnemonics)
+            if (word.rfind(m, 0) == 0)
+                return true;
+    return false;
+}
+
+// Disassembles the code and fails on each such instruction, naming the
+// function holding it when the exe still has its symbols (a section name
+// is all a stripped one shows).
+void CheckInstructions(const std::string& objdump, const std::string& exe)
+{
+    FILE* out = popen((objdump + " -d '" + exe + "'").c_str(), "r");
+    std::string function = "unknown";
+    int instructions = 0;
+    for (char line[512]; out && std::fgets(line, sizeof line, out);) {
+        std::string text = line, address, bytes, insn;
+        text.erase(text.find_last_not_of("\r\n") + 1);
+        const size_t label = text.find(" <");  // "00401000 <name>:"
+        if (label != std::string::npos && text.size() > label + 4 && text.compare(text.size() - 2, 2, ">:") == 0)
+            function = text[label + 2] == '.' ? "unknown" : text.substr(label + 2, text.size() - label - 4);
+        std::istringstream fields(text);  // "  401291:\t0f 44 cb\tcmove  %ebx,%ecx"
+        if (!std::getline(fields, address, '\t') || !std::getline(fields, bytes, '\t') || !std::getline(fields, insn))
+            continue;
+        ++instructions;
+        if (NewerThanI486(insn))
+            Fail(insn.substr(0, insn.find_last_not_of(' ') + 1) + " at 0x" +
+                 address.substr(address.find_first_not_of(' '), address.find(':') - address.find_first_not_of(' ')) +
+                 " in " + function + ": newer than the i486");
+    }
+    if (!out || pclose(out) != 0 || instructions == 0)
+        Fail("cannot disassemble the exe with " + objdump);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -122,6 +167,7 @@ int main(int argc, char** argv)
         Fail("the manifest (RT_MANIFEST 1) does not declare the program DPI-aware");
     if (manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos)
         Fail("the manifest asks for Common-Controls 6");
+    CheckInstructions(argc > 3 ? argv[3] : "objdump", argv[1]);
     std::printf("%s: %zu bytes, %d failure(s)\n", argv[1], g_pe.size(), g_failures);
     return g_failures ? 1 : 0;
 }

@@ -26,12 +26,15 @@ TEST(PageRules, DisplayChangesNameWhatDiffers)
     EXPECT_EQ(DisplayChanges(before, all), DWORD{CHANGED_FONT | CHANGED_COLOR | CHANGED_ZORDER});
 }
 
-TEST(PageRules, PointSizeFromTheFontHeight)
+TEST(PageRules, PointSizeFromTheFontHeightAtTheScreensDpi)
 {
-    const LONG cases[][2] = {{-16, 12}, {16, 12}, {0, 0},    {-1, 1},
-                             {-2, 2},   {-13, 10}, {-14, 11}, {INT32_MIN, 1610612736}};
+    const LONG cases[][3] = {  // height, dpi, points
+        {-16, 96, 12},  {16, 96, 12},   {0, 96, 0},     {-1, 96, 1},   {-2, 96, 2},  {-11, 96, 8},
+        {-13, 96, 10},  {-14, 96, 11},  {-15, 96, 11},  {-16, 120, 10}, {-15, 120, 9}, {-13, 120, 8},
+        {-48, 144, 24}, {-13, 144, 7},  {-12, 144, 6},  {-16, 0, 12},
+        {INT32_MIN, 96, 1610612736},    {INT32_MIN, 1, INT32_MAX}};
     for (const auto& c : cases)
-        EXPECT_EQ(PointSize(c[0]), c[1]) << c[0];
+        EXPECT_EQ(PointSize(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
 }
 
 TEST(PageRules, ChimeBoxesBothWays)
