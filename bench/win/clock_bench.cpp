@@ -2,7 +2,8 @@
 //  - one rebuild of the clock's shape: formatting, the text path, its region
 //    and handing it to a visible window, in microseconds;
 //  - ticks that do not rebuild, in the real clock window with its time held
-//    still: heap allocations on the clock's thread and its CPU time per tick.
+//    still: heap allocations on the clock's thread and its CPU time per tick;
+//  - how often the real clock window wakes, with and without seconds shown.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -86,40 +87,65 @@ ULONGLONG ThreadCpu100ns(HANDLE thread)
            (static_cast<ULONGLONG>(user.dwHighDateTime) << 32 | user.dwLowDateTime);
 }
 
-void MeasureIdleTicks(int seconds)
+// The clock's timer messages, counted as its thread takes them.
+int g_ticks = 0;
+HWND g_clock = nullptr;
+LRESULT CALLBACK CountTicks(int code, WPARAM wp, LPARAM lp)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lp);
+    if (code == HC_ACTION && wp == PM_REMOVE && msg->message == WM_TIMER && msg->hwnd == g_clock)
+        ++g_ticks;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// Runs the real clock window for `seconds` in `format`: with its time held
+// still, the ticks that do not rebuild (heap allocations and CPU on its
+// thread); with the real time, how often it wakes.
+void MeasureTicks(int seconds, const char* format, bool frozen)
 {
     ClockSettings stored;
     stored.FontInfo = BenchFont();
+    std::strcpy(stored.Format.DispFormat, format);
     SaveSettings(stored, "#32770");
+    g_settings = ClockSettings();
     g_settings.OsVersion.dwMajorVersion = 5;
-    SetClockTimeSource(&FrozenTime);
+    SetClockTimeSource(frozen ? &FrozenTime : nullptr);
 
     CWinApp app;
     CClockDlg dlg;
     app.m_pMainWnd = &dlg;
     HANDLE ui = nullptr;
     DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &ui, 0, FALSE, DUPLICATE_SAME_ACCESS);
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &CountTicks, nullptr, GetCurrentThreadId());
 
-    TestThread observer([&dlg, ui, seconds] {
+    TestThread observer([&dlg, ui, seconds, format, frozen] {
         while (!dlg.m_hWnd || !IsWindowVisible(dlg.m_hWnd))
             Sleep(50);
+        g_clock = dlg.m_hWnd;
         Sleep(500);  // past start-up
         const long allocs = Allocations();
         const ULONGLONG cpu = ThreadCpu100ns(ui);
+        const int ticks = g_ticks;
         Sleep(static_cast<DWORD>(seconds) * 1000);
         const long allocsAfter = Allocations();
         const double cpuMs = static_cast<double>(ThreadCpu100ns(ui) - cpu) / 1e4;
-        const int ticks = seconds * 10;
+        const int n = g_ticks - ticks;
         // The system counts thread time in steps of 10 to 16 ms.
-        std::printf("ticks without rebuild: %d ticks, %ld heap allocations on the clock thread, %.1f ms CPU in all\n",
-                    ticks, allocsAfter - allocs, cpuMs);
+        if (frozen)
+            std::printf("ticks without rebuild: %d ticks, %ld heap allocations on the clock thread, %.1f ms CPU in all\n",
+                        n, allocsAfter - allocs, cpuMs);
+        else
+            std::printf("wake-ups with \"%s\": %d in %d s, %.3f a second\n", format, n, seconds,
+                        static_cast<double>(n) / seconds);
         PostMessageA(dlg.m_hWnd, WM_COMMAND, ID_POPUP_EXIT, 0);
     });
     CountAllocationsOnThisThread(true);
     dlg.DoModal();
     CountAllocationsOnThisThread(false);
     observer.join();
+    UnhookWindowsHookEx(hook);
     CloseHandle(ui);
+    SetClockTimeSource(nullptr);
     RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
 }
 
@@ -128,6 +154,10 @@ void MeasureIdleTicks(int seconds)
 int main(int argc, char** argv)
 {
     MeasureRebuild();
-    MeasureIdleTicks(argc > 1 ? std::atoi(argv[1]) : 5);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
+    MeasureTicks(seconds, "yyyy/MM/dd(ddd) HH:mm:ss", true);
+    // Wake-ups: with seconds shown, and over long enough to see a minute's.
+    MeasureTicks(seconds, "yyyy/MM/dd(ddd) HH:mm:ss", false);
+    MeasureTicks(argc > 2 ? std::atoi(argv[2]) : 60, "yyyy/MM/dd(ddd) HH:mm", false);
     return 0;
 }

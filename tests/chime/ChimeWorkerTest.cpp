@@ -26,11 +26,12 @@ TEST(ChimeWorker, ANewRequestSupersedesWhatIsLeftAndNoWorkerPilesUp)
         WaitForSingleObject(g_release, INFINITE);
         return ++Played(sound), FALSE;
     });
-    SetChimeThreadStarter([](unsigned (*proc)(void*), void* p) {
+    const WorkerStarter counting = [](unsigned (*proc)(void*), void* p) {
         g_proc = proc;
         ++g_started;
         return BeginWorkerThread([](void* q) { ++g_alive; const unsigned r = g_proc(q); --g_alive; return r; }, p);
-    });
+    };
+    SetChimeThreadStarter(counting);
 
     ASSERT_TRUE(StartChime(INT_MAX, "endless"));
     EXPECT_TRUE(WaitUntil([] { return g_alive == 1; }));
@@ -46,6 +47,13 @@ TEST(ChimeWorker, ANewRequestSupersedesWhatIsLeftAndNoWorkerPilesUp)
     EXPECT_TRUE(StartChime(1, "again"));
     EXPECT_TRUE(WaitUntil([] { return Played("again") == 1 && g_alive == 0; }));
     EXPECT_EQ(g_started, 2) << "no worker for a request made when none was alive";
+
+    // A worker that could not start leaves none counted alive.
+    SetChimeThreadStarter([](unsigned (*)(void*), void*) { return false; });
+    EXPECT_FALSE(StartChime(1, "refused"));
+    SetChimeThreadStarter(counting);
+    EXPECT_TRUE(StartChime(1, "after"));
+    EXPECT_TRUE(WaitUntil([] { return Played("after") == 1 && g_alive == 0; }));
 
     SetSoundPlayer(nullptr);
     SetChimeThreadStarter(nullptr);

@@ -17,7 +17,8 @@ TEST(PageRules, DisplayChangesNameWhatDiffers)
     DisplayChoice font = before, color = before, zOrder = before, all = before;
     font.font.lfItalic = 1;
     std::strcpy(all.font.lfFaceName, "Arial");
-    color.color = all.color = 0x000000FF;
+    color.color = 0;  // black is a colour too
+    all.color = 0x000000FF;
     zOrder.zOrder = all.zOrder = 0;
     EXPECT_EQ(DisplayChanges(before, before), 0u);
     EXPECT_EQ(DisplayChanges(before, font), DWORD{CHANGED_FONT});
