@@ -266,10 +266,10 @@ def program_files(build, root, program):
     if not dirs:
         return set()
     files = deps_of(dirs[0], root)
-    link = os.path.join(dirs[0], 'link.txt')
-    if os.path.exists(link):
-        for lib in re.findall(r'lib(zentik_\w+)\.a', open(link).read()):
-            files |= deps_of(glob.glob(os.path.join(build, '**', f'{lib}.dir'), recursive=True)[0], root)
+    link = ''.join(open(f).read() for f in glob.glob(os.path.join(dirs[0], '*.rsp')) + [os.path.join(dirs[0], 'link.txt')]
+                   if os.path.exists(f))
+    for lib in set(re.findall(r'lib(zentik_\w+)\.a', link)):
+        files |= deps_of(glob.glob(os.path.join(build, '**', f'{lib}.dir'), recursive=True)[0], root)
     return files
 
 
