@@ -198,7 +198,8 @@ def sites_in(path, text):
             prev = next((clines[k].strip() for k in range(ln - 1, -1, -1) if clines[k].strip()), '')
             # The body of an unbraced if or loop stays a statement.
             body_of_control = prev.endswith(')') or re.search(r'\b(else|do)$', prev)
-            if body_of_control or prev == '' or prev[-1] in ';{}:':
+            in_body = any(f[0] < offsets[ln] < f[1] for f in fns)  # not a member declaration
+            if in_body and (body_of_control or prev == '' or prev[-1] in ';{}:'):
                 indent = line[:len(line) - len(line.lstrip())]
                 add(ln, 'drop call', len(indent), indent + '{}' if body_of_control else '')
         for m in re.finditer(r'\breturn ([^;{}]+);', cl):
