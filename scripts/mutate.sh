@@ -1,87 +1,76 @@
 #!/usr/bin/env bash
-# Mutation check: applies each mutant of scripts/mutants*.tsv alone in a
-# scratch worktree, rebuilds, runs the named suites and says whether the
-# tests caught it. Usage: scripts/mutate.sh [name-regex]
-# A mutant line: name<TAB>path<TAB>search<TAB>replace<TAB>suites, where
-# search occurs exactly once in path, "\n" and "\t" stand for newline and
-# tab, and suites is a list of host:REGEX / win:REGEX (ctest -R).
-# Windows suites need DISPLAY and ZENTIK_WINE_ROOT as for the tests. Each
-# suite run has two minutes: a mutant that hangs a test counts as caught.
-# ZENTIK_MUTATE_DIR names another scratch worktree, for a second run beside one.
+# Mutation check: draws mutants at random from the product code (see
+# scripts/mutate-sample.py for the operators), applies each alone in a
+# scratch worktree, rebuilds the test programs that build the file and runs
+# them, cheap ones first, until one fails.
+#   scripts/mutate.sh --sample N [--seed S]   N mutants drawn with seed S (default 1)
+#   scripts/mutate.sh --list                  every mutation site
+# Prints KILLED, SURVIVED, NO-BUILD or EQUIVALENT (scripts/mutants-equivalent.tsv)
+# for each, then the score, killed / (killed + survived). The survivors go
+# to build/mutate/survivors.txt. A test has two minutes: one that hangs fails.
+# The Windows tests run in a virtual display and Wine prefixes of its own,
+# unless ZENTIK_WINE_ROOT (and DISPLAY) name a session already up.
+# ZENTIK_MUTATE_DIR names another scratch folder, for a second run beside one.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-filter=${1:-.}
-scratch=${ZENTIK_MUTATE_DIR:-$repo/build/mutate}
-
-if [ ! -d "$scratch/.git" ] && [ ! -f "$scratch/.git" ]; then
-  git -C "$repo" worktree add --detach "$scratch" HEAD >/dev/null 2>&1 || {
-    echo "mutate.sh: cannot make the scratch worktree $scratch" >&2; exit 2; }
-fi
-sync_tree() { python3 "$repo/scripts/mutate-sync.py" "$repo" "$scratch"; }
-
-configured=()
-build_preset() {
-  local p=$1
-  if [[ " ${configured[*]} " != *" $p "* ]]; then
-    [ -f "$scratch/build/$p/CMakeCache.txt" ] || cmake --preset "$p" >/dev/null 2>&1 || return 1
-    configured+=("$p")
-  fi
-  cmake --build --preset "$p" -j2 >"$scratch/build/$p.log" 2>&1
-}
-
-killed=0 survived=0 refused=0
-cd "$scratch" || exit 2
-shopt -s nullglob
-for list in "$repo"/scripts/mutants*.tsv; do
-  while IFS= read -r -u 3 line || [ -n "$line" ]; do
-    [[ -z "$line" || "$line" == \#* ]] && continue
-    # Split on each tab: an empty field (a deletion) stays a field.
-    IFS=$'\x01' read -r name path search replace suites <<<"${line//$'\t'/$'\x01'}"
-    [[ "$name" =~ $filter ]] || continue
-    if [ -z "$suites" ]; then
-      echo "REFUSED $name (no suites to run)"; refused=$((refused + 1)); continue
-    fi
-    sync_tree
-    if ! MUT_S="$search" MUT_R="$replace" python3 - "$scratch/$path" <<'PY'
-import os, sys
-p = sys.argv[1]
-try:
-    text = open(p, encoding='latin-1').read()
-except OSError:
-    sys.exit(1)
-def decode(field):
-    return field.replace('\\n', '\n').replace('\\t', '\t')
-s, r = decode(os.environ['MUT_S']), decode(os.environ['MUT_R'])
-if text.count(s) != 1:
-    sys.exit(1)
-open(p, 'w', encoding='latin-1').write(text.replace(s, r))
-PY
-    then
-      echo "REFUSED $name (search text not found exactly once in $path)"
-      refused=$((refused + 1)); continue
-    fi
-    verdict=SURVIVED
-    for suite in $suites; do
-      preset=${suite%%:*} regex=${suite#*:}
-      case $preset in host) preset=host ;; win) preset=mingw64 ;; *) echo "mutate.sh: bad suite $suite" >&2; exit 2 ;; esac
-      mkdir -p build
-      if ! build_preset "$preset"; then verdict="KILLED (build)"; break; fi
-      # The host test of the shipped exe reads the i686 build of it.
-      if [ "$preset" = host ] && [[ "$regex" == *shipped_exe* ]]; then
-        { [ -f build/mingw32/CMakeCache.txt ] || cmake --preset mingw32 >/dev/null 2>&1; } &&
-          cmake --build --preset mingw32 --target Zentik >build/mingw32.log 2>&1 || { verdict="KILLED (build)"; break; }
-      fi
-      if ! ctest --preset "$preset" -R "$regex" --no-tests=error --timeout 120 >"build/$preset.test.log" 2>&1; then
-        verdict=KILLED; break
-      fi
-    done
-    if [ "$verdict" = SURVIVED ]; then survived=$((survived + 1)); else killed=$((killed + 1)); fi
-    echo "$verdict $name"
-  done 3<"$list"
+count= seed=1
+while [ $# -gt 0 ]; do
+  case $1 in
+    --sample) count=$2; shift 2 ;;
+    --seed) seed=$2; shift 2 ;;
+    --list) exec python3 "$repo/scripts/mutate-sample.py" list "$repo" ;;
+    *) echo "usage: scripts/mutate.sh --sample N [--seed S] | --list" >&2; exit 2 ;;
+  esac
 done
-# Leaves the scratch tree as the working tree, so the build dirs stay current.
-sync_tree
-summary="$killed killed, $survived survived"
-[ "$refused" -gt 0 ] && summary="$summary, $refused refused"
-echo "$summary"
-[ "$survived" -eq 0 ] && [ "$refused" -eq 0 ]
+[[ "$count" =~ ^[0-9]+$ && "$seed" =~ ^[0-9]+$ ]] || {
+  echo "usage: scripts/mutate.sh --sample N [--seed S] | --list" >&2; exit 2; }
+
+dir=${ZENTIK_MUTATE_DIR:-$repo/build/mutate}
+tree=$dir/tree
+mkdir -p "$dir"
+if [ ! -e "$tree/.git" ]; then
+  git -C "$repo" worktree add --detach "$tree" HEAD >/dev/null 2>&1 || {
+    echo "mutate.sh: cannot make the scratch worktree $tree" >&2; exit 2; }
+fi
+python3 "$repo/scripts/mutate-sync.py" "$repo" "$tree"
+# Leaves the scratch tree as the working tree, whatever stopped the run.
+trap 'python3 "$repo/scripts/mutate-sync.py" "$repo" "$tree"' EXIT
+cd "$tree" || exit 2
+
+# Everything built once: which programs a file feeds is read from the
+# compilers' dependency files. Later builds are incremental.
+for p in host mingw64 mingw32; do
+  [ -f "build/$p/CMakeCache.txt" ] || cmake --preset $p >/dev/null || exit 2
+done
+cmake --build --preset mingw32 --target Zentik >"$dir/build.log" 2>&1 &&
+  cmake --build --preset host >>"$dir/build.log" 2>&1 &&
+  cmake --build --preset mingw64 >>"$dir/build.log" 2>&1 || {
+    echo "mutate.sh: the unmutated tree does not build; see $dir/build.log" >&2; exit 2; }
+
+if [ -z "${ZENTIK_WINE_ROOT:-}" ]; then
+  export ZENTIK_WINE_ROOT
+  ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-wine.XXXXXX)
+  xvfb_pid=
+  cleanup() {
+    for p in "$ZENTIK_WINE_ROOT"/en "$ZENTIK_WINE_ROOT"/ja; do
+      [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null || true
+    done
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$ZENTIK_WINE_ROOT"
+    python3 "$repo/scripts/mutate-sync.py" "$repo" "$tree"
+  }
+  trap cleanup EXIT
+  . scripts/session.sh
+  start_virtual_display
+  for lang in C.UTF-8 ja_JP.UTF-8; do
+    LANG=$lang LC_ALL=$lang WINEARCH=win64 scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true
+  done
+fi
+
+# The unmutated tree must pass, or every mutant would count as caught.
+for p in host mingw64; do
+  ctest --preset $p --timeout 120 >"$dir/baseline-$p.log" 2>&1 || {
+    echo "mutate.sh: the unmutated tests fail ($p); see $dir/baseline-$p.log" >&2; exit 2; }
+done
+
+python3 "$repo/scripts/mutate-sample.py" run "$tree" "$count" "$seed" "$dir/survivors.txt"
