@@ -9,7 +9,7 @@ which makes the scratch worktree and the Wine session.
 The scratch tree must have been built once (all of host and mingw64, the
 Zentik target of mingw32): which programs a file feeds is read from the
 compilers' dependency files, so headers count as well."""
-import glob, json, os, random, re, subprocess, sys, time
+import glob, json, os, random, re, signal, subprocess, sys, time
 
 PRODUCT_DIRS = ('app', 'core', 'format', 'settings', 'chime', 'options', 'framework')
 TIMEOUT = 120  # seconds per test; a test that hangs fails
@@ -359,6 +359,8 @@ class Runner:
 
 def run(root, n, seed, out_path):
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    # Stopped from outside, the mutated file is still put back.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     start = time.time()
     sites = all_sites(root)
     chosen = random.Random(seed).sample(sites, min(n, len(sites)))
