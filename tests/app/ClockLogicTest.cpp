@@ -44,6 +44,11 @@ TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
                   std::make_tuple(c.boundHeight, c.boundWidth, 0L, 0L))
             << c.height << " " << c.width << " " << c.escapement;
     }
+    LOGFONTA small = {};
+    small.lfHeight = -3;
+    small.lfWidth = 900;
+    const LOGFONTA f = BoundedClockFont(small, 144);  // 8 and 128 points: 16 and 256 pixels
+    EXPECT_EQ(std::tie(f.lfHeight, f.lfWidth), std::make_tuple(-16L, 256L));
 }
 
 SYSTEMTIME At(WORD hour, WORD minute, WORD second, WORD ms = 0, WORD day = 6)
@@ -156,6 +161,7 @@ TEST(ClockLogic, GlyphsOffEveryScreenAreBroughtIntoTheWorkArea)
     const struct { LONG left, top; bool overlaps; LONG x, y; } cases[] = {
         {40, 60, true, 40, 60},           {1000, 700, true, 821, 666},     {100000, 60, false, 821, 60},
         {-300, -100, false, -3, -22},     {INT_MIN, INT_MAX, false, -3, 666}, {1021, 60, false, 821, 60},
+        {-203, 60, false, -3, 60},        {40, 716, false, 40, 666},       {40, -72, false, 40, -22},  // touching
     };
     for (const auto& c : cases) {
         const POINT p = MoveInto({c.left, c.top}, glyphs, work);

@@ -349,6 +349,7 @@ TEST_F(ClockWindow, TheTimerIsSetForTheNextBoundaryAndAResumeRebuildsAtOnce)
         SendMessageA(clock, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
         EXPECT_EQ(g.regionsSet, regions + 1) << "no rebuild on resume";
         EXPECT_EQ(g.delay, 30000u);
+        EXPECT_EQ(SendMessageA(clock, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0), TRUE) << "a sleep was refused";
         for (WORD m = 46; m < 61; ++m) {
             SetNow(static_cast<WORD>(12 + m / 60), m % 60, 0);
             Tick(clock);
@@ -446,7 +447,7 @@ TEST_F(ClockWindow, ARefusedRegionAMissingDllOrATextWithoutOutlineIsSurvived)
         const RECT box = Glyphs(clock), text = Rect(GetDlgItem(clock, IDC_CLOCK_TEXT));
         EXPECT_GT(box.bottom - box.top, 30);
         EXPECT_EQ(box.right - box.left, box.bottom - box.top);
-        EXPECT_EQ(box.left, text.left);
+        EXPECT_EQ(std::make_pair(box.left, box.top), std::make_pair(text.left, text.top + 2));
         // Without the DLL it needs, a chime or a command does nothing.
         SetSoundPlayer(nullptr);
         g.missing = {"PlaySoundA", "ShellExecuteA"};
