@@ -282,7 +282,7 @@ void CClockDlg::OnTimeChanged()
 
 void CClockDlg::ArmTimer(const SYSTEMTIME& now)
 {
-    m_nTimerId = SetTimer(m_hWnd, kTimerId, m_pace.Arm(now, g_settings.Format.SecondsUsed), nullptr);
+    SetTimer(m_hWnd, kTimerId, m_pace.Arm(now, g_settings.Format.SecondsUsed), nullptr);
 }
 
 HBRUSH CClockDlg::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
@@ -328,8 +328,7 @@ void CClockDlg::OnAbout()
 
 void CClockDlg::OnExit()
 {
-    if (m_nTimerId != 0)
-        KillTimer(m_hWnd, m_nTimerId);
+    KillTimer(m_hWnd, kTimerId);
     CDialog::OnOK();
 }
 

@@ -60,7 +60,6 @@ private:
     void EndDrag(const POINT* cursor);
 
     CWnd m_wndText;
-    UINT_PTR m_nTimerId = 0;
     UniqueFont m_font;
     UniqueDC m_memDC;  // destroyed before the font selected into it
     UniqueBrush m_brushFore;

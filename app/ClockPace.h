@@ -12,8 +12,9 @@
 // calendar), so readings compare across a change of day, month or year.
 inline long long TimeLine(const SYSTEMTIME& t)
 {
+    // A SYSTEMTIME year is at least 1601: no era before year 0.
     const long long m = t.wMonth, y = static_cast<long long>(t.wYear) - (m <= 2);
-    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long era = y / 400;
     const long long yoe = y - era * 400;
     const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + t.wDay - 1;
     const long long days = era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy;

@@ -36,10 +36,8 @@ SingleClock::SingleClock()
     EnumWindows(&FindMarked, reinterpret_cast<LPARAM>(&clock));
     if (!clock)
         return;
-    HWND front = GetLastActivePopup(clock);
-    if (front == clock)
-        SetWindowPos(clock, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    SetForegroundWindow(front);
+    // The dialog it has open, if any, else the clock itself.
+    SetForegroundWindow(GetLastActivePopup(clock));
 }
 
 SingleClock::~SingleClock()

@@ -9,6 +9,7 @@
 #include "app/ClockPlace.h"
 #include "app/ClockPace.h"
 #include "app/ClockTick.h"
+#include "core/ClockTime.h"
 #include "support/TestTime.h"
 
 namespace {
@@ -142,6 +143,25 @@ TEST(ClockPace, ATickUpToTwoSecondsLateIsNoJump)
         EXPECT_EQ(pace.Read(c.reading, ClockSettings(), &event) == ClockPace::kJump, c.jump)
             << c.reading.wSecond << "." << c.reading.wMilliseconds;
     }
+}
+
+TEST(ClockPace, TheNextSecondAcrossADayMonthOrYearIsNoJump)
+{
+    const SYSTEMTIME ends[] = {At(23, 59, 59, 500), MakeTime(2027, 2, 28, 0, 23, 59, 59), MakeTime(2028, 2, 29, 0, 23, 59, 59),
+                               MakeTime(2026, 12, 31, 0, 23, 59, 59)};
+    const SYSTEMTIME starts[] = {At(0, 0, 0, 0, 7), MakeTime(2027, 3, 1, 0, 0, 0, 0), MakeTime(2028, 3, 1, 0, 0, 0, 0),
+                                 MakeTime(2027, 1, 1, 0, 0, 0, 0)};
+    for (int i = 0; i < 4; ++i) {
+        ClockPace pace;
+        pace.Restart(ends[i]);
+        pace.Arm(ends[i], 1);
+        ChimeEvent event;
+        EXPECT_NE(pace.Read(starts[i], ClockSettings(), &event), ClockPace::kJump) << starts[i].wMonth;
+    }
+    // Without a source of its own the clock reads the system's time.
+    SYSTEMTIME now = {};
+    ReadClockTime(&now);
+    EXPECT_GE(now.wYear, 2025);
 }
 
 TEST(ClockLogic, Windows95AndOlderAreRefused)

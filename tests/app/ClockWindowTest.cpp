@@ -18,6 +18,7 @@
 #include "options/ShowOptions.h"
 #include "res/resource.h"
 #include "settings/Registry.h"
+#include "support/DialogDriver.h"
 #include "support/TestTime.h"
 
 #include <psapi.h>
@@ -65,6 +66,7 @@ struct Ledger {
     std::set<std::string> missing;  // functions GetProcAddress does not find
     HRGN beneath = nullptr, added = nullptr;  // copies of the last regions invalidated
     HWND addedTo = nullptr;
+    UINT menuFirst = 0;  // the first command of the last popup menu
     POINT cursor = {0, 0};
     SYSTEMTIME now = {};
 } g;
@@ -79,6 +81,7 @@ decltype(&RedrawWindow) realRedrawWindow;
 decltype(&InvalidateRgn) realInvalidateRgn;
 decltype(&SetTimer) realSetTimer;
 decltype(&MessageBoxA) realMessageBox;
+decltype(&TrackPopupMenu) realTrackPopupMenu;
 decltype(&RegSetValueExA) realRegSetValue;
 
 // A region from a path is the clock's until the window takes it (the system
@@ -125,6 +128,10 @@ UINT_PTR WINAPI OnSetTimer(HWND w, UINT_PTR id, UINT ms, TIMERPROC proc)
     return realSetTimer(w, id, ms, proc);
 }
 int WINAPI OnMessageBox(HWND, LPCSTR, LPCSTR, UINT) { return ++g.boxes, IDOK; }
+BOOL WINAPI OnTrackPopupMenu(HMENU menu, UINT, int, int, int, HWND, const RECT*)
+{
+    return g.menuFirst = GetMenuItemID(menu, 0), FALSE;
+}
 LONG WINAPI OnRegSetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
 {
     return g.refuseWrites && !std::strcmp(name, "ChimeHalf") ? ERROR_ACCESS_DENIED
@@ -155,6 +162,7 @@ const struct { const char *dll, *name; void *hook, *real; } kHooks[] = {
     {"user32.dll", "InvalidateRgn", reinterpret_cast<void*>(&OnInvalidateRgn), &realInvalidateRgn},
     {"user32.dll", "SetTimer", reinterpret_cast<void*>(&OnSetTimer), &realSetTimer},
     {"user32.dll", "MessageBoxA", reinterpret_cast<void*>(&OnMessageBox), &realMessageBox},
+    {"user32.dll", "TrackPopupMenu", reinterpret_cast<void*>(&OnTrackPopupMenu), &realTrackPopupMenu},
     {"advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(&OnRegSetValue), &realRegSetValue},
 };
 
@@ -262,6 +270,8 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
         Change(clock, CHANGED_ZORDER);
         EXPECT_FALSE(GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the z-order change was not applied";
         EXPECT_EQ(g_settings.ChangeFlags, 0u) << "a change applied stays pending";
+        SendMessageA(clock, WM_RBUTTONUP, 0, 0);
+        EXPECT_EQ(g.menuFirst, UINT{ID_POPUP_ABOUT}) << "not the clock's menu";
 
         g_settings.FontInfo.lfHeight = INT_MIN;
         Change(clock, CHANGED_FONT);
@@ -455,6 +465,28 @@ TEST_F(ClockWindow, ARefusedRegionAMissingDllOrATextWithoutOutlineIsSurvived)
         Tick(clock);
         SendMessageA(clock, WM_COMMAND, ID_POPUP_HOMEPAGE, 0);
         EXPECT_TRUE(IsWindow(clock));
+    });
+}
+
+// The about box, centred over the clock, is kept inside the work area.
+TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
+{
+    m_stored.WindowLeft = GetSystemMetrics(SM_CXSCREEN) - 60;
+    Run([](HWND clock) {
+        ShowWindow(clock, SW_SHOWNOACTIVATE);
+        RECT about = {}, work = {};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        {
+            DialogScript driver([&about] {
+                HWND box = WaitForWindow("About Zentik");
+                GetWindowRect(box, &about);
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            });
+            SendMessageA(clock, WM_COMMAND, ID_POPUP_ABOUT, 0);
+        }
+        const RECT c = Rect(clock);
+        EXPECT_EQ(about.right, work.right) << "not kept inside the work area";
+        EXPECT_EQ((about.top + about.bottom) / 2, (c.top + c.bottom) / 2) << "not centred over the clock";
     });
 }
 

@@ -123,6 +123,7 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
 {
     Run(1, "Format", [](HWND sheet, HWND page) {
         EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "yyyy/MM/dd(ddd) HH:mm:ss");
+        EXPECT_EQ(SendDlgItemMessageA(page, IDC_DISP_FORMAT, EM_GETLIMITTEXT, 0, 0), FORMAT_SIZE - 1);
         SetDlgItemTextA(page, IDC_DISP_FORMAT, "MMM d");
         SetDlgItemTextA(page, IDC_MONTH12, "Dez");
         PostClick(page, IDC_TEST1);
@@ -136,6 +137,10 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
         EXPECT_STREQ(g_settings.Format.DispFormat, "yyyy/MM/dd(ddd) HH:mm:ss");
         EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "yyyy/MM/dd(ddd) HH:mm:ss") << "the page shows a format not in effect";
         EXPECT_STREQ(g_settings.Format.MonthName[11], "");
+
+        SetDlgItemTextA(page, IDC_DISP_FORMAT, "yyyy MMM d");
+        PostClick(page, IDC_TEST2);
+        EXPECT_EQ(CloseMessageBox("Zentik Test2"), "2026 Jan 2") << "not at the sample time of this year";
         SetDlgItemTextA(page, IDC_DISP_FORMAT, "MMM");
 
         // "Default" keeps the page's other unapplied edits.
@@ -143,8 +148,10 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
         Click(page, IDC_DEFAULT_MONTH);
         EXPECT_EQ(Text(page, IDC_MONTH12), "Dec");
         EXPECT_EQ(Text(page, IDC_DAY1), "So");
+        SetDlgItemTextA(page, IDC_MONTH1, "Jan.");
         Ok(sheet);
     });
+    EXPECT_STREQ(g_settings.Format.MonthName[0], "Jan.");
     EXPECT_STREQ(g_settings.Format.MonthName[11], "Dec");
     EXPECT_STREQ(g_settings.Format.DispFormat, "MMM");
     EXPECT_STREQ(g_settings.Format.DayOfWeek[0], "So");

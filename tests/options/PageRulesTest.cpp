@@ -25,6 +25,8 @@ TEST(PageRules, DisplayChangesNameWhatDiffers)
     EXPECT_EQ(DisplayChanges(before, color), DWORD{CHANGED_COLOR});
     EXPECT_EQ(DisplayChanges(before, zOrder), DWORD{CHANGED_ZORDER});
     EXPECT_EQ(DisplayChanges(before, all), DWORD{CHANGED_FONT | CHANGED_COLOR | CHANGED_ZORDER});
+    // One bit each, so the clock can tell them apart.
+    EXPECT_EQ(CHANGED_GENERAL + CHANGED_FONT + CHANGED_COLOR + CHANGED_ZORDER + CHANGED_CUSTOM_COLORS, 31);
 }
 
 TEST(PageRules, PointSizeFromTheFontHeightAtTheScreensDpi)
@@ -32,7 +34,7 @@ TEST(PageRules, PointSizeFromTheFontHeightAtTheScreensDpi)
     const LONG cases[][3] = {  // height, dpi, points
         {-16, 96, 12},  {16, 96, 12},   {0, 96, 0},     {-1, 96, 1},   {-2, 96, 2},  {-11, 96, 8},
         {-13, 96, 10},  {-14, 96, 11},  {-15, 96, 11},  {-16, 120, 10}, {-15, 120, 9}, {-13, 120, 8},
-        {-48, 144, 24}, {-13, 144, 7},  {-12, 144, 6},  {-16, 0, 12},
+        {-48, 144, 24}, {-13, 144, 7},  {-12, 144, 6},  {-16, 0, 12}, {-100, 0, 75},
         {INT32_MIN, 96, 1610612736},    {INT32_MIN, 1, INT32_MAX}};
     for (const auto& c : cases)
         EXPECT_EQ(PointSize(c[0], c[1]), c[2]) << c[0] << " at " << c[1];

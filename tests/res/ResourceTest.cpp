@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/DialogTemplate.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 
 namespace {
@@ -46,6 +47,8 @@ TEST(Resources, PageBoxesTickThemselves)
 
 TEST(Resources, PopupMenuCommandsInOrder)
 {
+    const CWinApp app;  // without a main window, dialogs have no owner
+    EXPECT_EQ(MainWindow(), nullptr);
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP));
     ASSERT_NE(menu, nullptr);
     HMENU popup = GetSubMenu(menu, 0);
