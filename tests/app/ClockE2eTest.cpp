@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/PropertySheet.h"
-#include "res/resource.h"
 #include "settings/Registry.h"
 #include "support/DialogDriver.h"
 
@@ -55,38 +54,9 @@ protected:
         return w;
     }
     bool Exits() const { return WaitForSingleObject(m_pi.hProcess, 10000) == WAIT_OBJECT_0; }
-    // A clock in DejaVu Sans at (left, 200).
-    static void Store(LONG left)
-    {
-        ClockSettings stored;
-        std::strcpy(stored.FontInfo.lfFaceName, "DejaVu Sans");
-        stored.FontInfo.lfHeight = -48;
-        stored.WindowLeft = left;
-        stored.WindowTop = 200;
-        ASSERT_EQ(SaveSettings(stored, "#32770"), 1);
-    }
 
     PROCESS_INFORMATION m_pi = {};
 };
-
-TEST_F(ClockExe, ShowsATextShapeOnAScreenAndKeepsAPlaceOffEveryScreenStored)
-{
-    Store(100000);
-    Start();
-    HWND hwnd = Window("Zentik");
-    ASSERT_NE(hwnd, nullptr);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(GetWindowRgn(hwnd, region), COMPLEXREGION) << "no text outline";
-    RECT glyphs = {}, window = {};
-    GetRgnBox(region, &glyphs);
-    GetWindowRect(hwnd, &window);
-    EXPECT_GE(window.left + glyphs.left, 0);
-    EXPECT_LE(window.left + glyphs.right, GetSystemMetrics(SM_CXSCREEN));
-    DeleteObject(region);
-    ClockSettings stored;
-    LoadSettings(stored);
-    EXPECT_EQ(stored.WindowLeft, 100000);
-}
 
 TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
 {
@@ -100,7 +70,9 @@ TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
 
 TEST_F(ClockExe, ASecondStartLeavesTheRunningClockAlone)
 {
-    Store(60);
+    ClockSettings stored;
+    std::strcpy(stored.FontInfo.lfFaceName, "DejaVu Sans");
+    ASSERT_EQ(SaveSettings(stored, "#32770"), 1);
     Start();
     HWND clock = Window("Zentik");
     ASSERT_NE(clock, nullptr);

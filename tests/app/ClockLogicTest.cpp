@@ -1,5 +1,6 @@
 // The clock window's decisions, each as one table.
 #include <climits>
+#include <cstring>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -68,9 +69,7 @@ TEST(ClockPace, RebuildsOnEachShownChangeAndWakesAtTheNextBoundary)
         {MakeTime(2027, 12, 6, 0, 10, 20, 5), 0, true},            {At(10, 20, 4, 999), 1, true},
     };
     for (const auto& c : rebuilds)
-        EXPECT_EQ(NeedsRebuild(c.now, last, c.secondsUsed), c.rebuild)
-            << c.now.wDay << " " << c.now.wHour << ":" << c.now.wMinute << ":" << c.now.wSecond << " seconds "
-            << c.secondsUsed;
+        EXPECT_EQ(NeedsRebuild(c.now, last, c.secondsUsed), c.rebuild) << TimeLine(c.now) << " " << c.secondsUsed;
     const struct { SYSTEMTIME now; LONG secondsUsed; UINT delay; } delays[] = {
         {At(9, 5, 7, 250), 1, 750}, {At(9, 5, 7, 250), 0, 52750}, {At(9, 5, 0), 1, 1000},
         {At(9, 5, 59, 999), 1, 1},  {At(9, 5, 59, 999), 0, 1},    {At(9, 5, 0), 0, 60000},
@@ -80,83 +79,85 @@ TEST(ClockPace, RebuildsOnEachShownChangeAndWakesAtTheNextBoundary)
             << c.now.wSecond << "." << c.now.wMilliseconds << " seconds " << c.secondsUsed;
 }
 
-// The clock's timer as the pace sets it, minutes shown: a reading at each
-// boundary armed for, from `from` to `to`; then the chimes, as "h:mm", and
-// the readings taken for jumps.
+// The pace as the clock's timer runs it with minutes shown, a reading a
+// minute (of the day); the chimes as "h:mm sound count " (the hour struck,
+// three at the half), and the jumps counted.
 struct PaceRun {
     ClockPace pace;
+    ClockSettings settings;
     std::string chimes;
     int jumps = 0;
 
-    void Read(const SYSTEMTIME& now)
+    PaceRun()
     {
+        settings.ChimeHalf = 3;
+        std::strcpy(settings.ChimeHourSound, "hour");
+        std::strcpy(settings.ChimeHalfSound, "half");
+    }
+    void Read(int minute, WORD second = 0)
+    {
+        const SYSTEMTIME now = At(static_cast<WORD>(minute / 60), static_cast<WORD>(minute % 60), second);
         ChimeEvent event;
-        const ClockPace::Reading r = pace.Read(now, ClockSettings(), &event);
+        const ClockPace::Reading r = pace.Read(now, settings, &event);
         jumps += r == ClockPace::kJump;
         if (r == ClockPace::kChime)
-            chimes += std::to_string(now.wHour) + ":" + std::to_string(now.wMinute / 10) +
-                      std::to_string(now.wMinute % 10) + " ";
+            chimes += std::to_string(minute / 60) + ":" + std::to_string(minute % 60 / 10) +
+                      std::to_string(minute % 10) + " " + event.soundPath + " " + std::to_string(event.repeatCount) + " ";
         pace.Arm(now, 0);
-    }
-    void Run(int from, int to)  // minutes of the day
-    {
-        for (int m = from; m <= to; ++m)
-            Read(At(static_cast<WORD>(m / 60), static_cast<WORD>(m % 60), 0));
     }
 };
 
 TEST(ClockPace, AJumpRestartsTheChimesFromTheNewTimeWithoutMakingAnyUp)
 {
-    // Ticking from `start` to `jumpFrom`, the next reading is `jumpTo`
-    // (seconds in), then ticking on to `end`.
-    const struct { const char* what; int start, jumpFrom, jumpTo, end; const char* chimes; } cases[] = {
-        {"within a half hour", 12 * 60 + 10, 12 * 60 + 20, 12 * 60 + 25, 13 * 60 + 5, "12:30 13:00 "},
-        {"asleep 12:20 to 12:45", 12 * 60 + 10, 12 * 60 + 20, 12 * 60 + 45, 13 * 60 + 35, "13:00 13:30 "},
-        {"across several events", 12 * 60 + 10, 12 * 60 + 20, 15 * 60 + 10, 16 * 60 + 5, "15:30 16:00 "},
-        {"set back", 12 * 60 + 25, 12 * 60 + 45, 12 * 60 + 10, 13 * 60 + 5, "12:30 12:30 13:00 "},
-        {"daylight saving begins", 1 * 60 + 50, 1 * 60 + 59, 3 * 60, 3 * 60 + 35, "3:30 "},
-        {"daylight saving ends", 2 * 60 + 50, 2 * 60 + 59, 2 * 60, 3 * 60 + 5, "2:30 3:00 "},
+    // Ticking from `start` to `from`, the next reading is `to` (10 s in),
+    // then ticking on to `end`; all in minutes of the day.
+    const struct { const char* what; int start, from, to, end; const char* chimes; } cases[] = {
+        {"within a half hour", 730, 740, 745, 785, "12:30 half 3 13:00 hour 1 "},
+        {"asleep 12:20 to 12:45", 730, 740, 765, 815, "13:00 hour 1 13:30 half 3 "},
+        {"across several events", 730, 740, 910, 965, "15:30 half 3 16:00 hour 4 "},
+        {"set back", 745, 765, 730, 785, "12:30 half 3 12:30 half 3 13:00 hour 1 "},
+        {"daylight saving begins", 110, 119, 180, 215, "3:30 half 3 "},
+        {"daylight saving ends", 170, 179, 120, 185, "2:30 half 3 3:00 hour 3 "},
     };
     for (const auto& c : cases) {
         PaceRun run;
         run.pace.Restart(At(static_cast<WORD>(c.start / 60), static_cast<WORD>(c.start % 60), 0));
-        run.pace.Arm(At(static_cast<WORD>(c.start / 60), static_cast<WORD>(c.start % 60), 0), 0);
-        run.Run(c.start + 1, c.jumpFrom);
-        run.Read(At(static_cast<WORD>(c.jumpTo / 60), static_cast<WORD>(c.jumpTo % 60), c.jumpTo == 3 * 60 ? 0 : 10));
-        run.Run(c.jumpTo + 1, c.end);
+        for (int m = c.start; m <= c.from; ++m)
+            run.Read(m);
+        run.Read(c.to, 10);
+        for (int m = c.to + 1; m <= c.end; ++m)
+            run.Read(m);
         EXPECT_EQ(run.chimes, c.chimes) << c.what;
         EXPECT_EQ(run.jumps, 1) << c.what;
     }
 }
 
-TEST(ClockPace, ATickUpToTwoSecondsLateIsNoJump)
+TEST(ClockPace, OnlyAReadingEarlierThanTheLastOrOverTwoSecondsLateIsAJump)
 {
+    // Each after a reading at 9:05:07.300 that armed the timer for 9:05:08.
     const struct { SYSTEMTIME reading; bool jump; } cases[] = {
         {At(9, 5, 9, 500), false}, {At(9, 5, 10, 0), false}, {At(9, 5, 10, 1), true},
-        {At(9, 5, 7, 300), false},          {At(9, 5, 7, 299), true},
+        {At(9, 5, 7, 300), false}, {At(9, 5, 7, 299), true},
     };
     for (const auto& c : cases) {
         ClockPace pace;
         pace.Restart(At(9, 5, 7, 300));
-        EXPECT_EQ(pace.Arm(At(9, 5, 7, 300), 1), 700u);  // due at 9:05:08
+        pace.Arm(At(9, 5, 7, 300), 1);
         ChimeEvent event;
         EXPECT_EQ(pace.Read(c.reading, ClockSettings(), &event) == ClockPace::kJump, c.jump)
             << c.reading.wSecond << "." << c.reading.wMilliseconds;
     }
-}
-
-TEST(ClockPace, TheNextSecondAcrossADayMonthOrYearIsNoJump)
-{
-    const SYSTEMTIME ends[] = {At(23, 59, 59, 500), MakeTime(2027, 2, 28, 0, 23, 59, 59), MakeTime(2028, 2, 29, 0, 23, 59, 59),
-                               MakeTime(2026, 12, 31, 0, 23, 59, 59)};
-    const SYSTEMTIME starts[] = {At(0, 0, 0, 0, 7), MakeTime(2027, 3, 1, 0, 0, 0, 0), MakeTime(2028, 3, 1, 0, 0, 0, 0),
-                                 MakeTime(2027, 1, 1, 0, 0, 0, 0)};
-    for (int i = 0; i < 4; ++i) {
+    // The next second across the end of a day, a month (leap year too) or a year.
+    const SYSTEMTIME ends[][2] = {{At(23, 59, 59, 500), At(0, 0, 0, 0, 7)},
+                                  {MakeTime(2027, 2, 28, 0, 23, 59, 59), MakeTime(2027, 3, 1, 0, 0, 0, 0)},
+                                  {MakeTime(2028, 2, 29, 0, 23, 59, 59), MakeTime(2028, 3, 1, 0, 0, 0, 0)},
+                                  {MakeTime(2026, 12, 31, 0, 23, 59, 59), MakeTime(2027, 1, 1, 0, 0, 0, 0)}};
+    for (const auto& [last, next] : ends) {
         ClockPace pace;
-        pace.Restart(ends[i]);
-        pace.Arm(ends[i], 1);
+        pace.Restart(last);
+        pace.Arm(last, 1);
         ChimeEvent event;
-        EXPECT_NE(pace.Read(starts[i], ClockSettings(), &event), ClockPace::kJump) << starts[i].wMonth;
+        EXPECT_NE(pace.Read(next, ClockSettings(), &event), ClockPace::kJump) << next.wMonth;
     }
     // Without a source of its own the clock reads the system's time.
     SYSTEMTIME now = {};

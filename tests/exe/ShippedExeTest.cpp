@@ -132,9 +132,12 @@ int main(int argc, char** argv)
     g_pe.assign(std::istreambuf_iterator<char>(file), {});
     std::set<std::string> allowed;
     std::ifstream list(argc > 2 ? argv[2] : "");
-    for (std::string line, entry, ninex, nt; std::getline(list, line);)
-        if (std::istringstream(line) >> entry >> ninex >> nt && entry[0] != '#')
-            allowed.insert(Upper(entry));
+    for (std::string line, dll, ninex, nt, name; std::getline(list, line);) {
+        std::istringstream words(line);  // "DLL 9x NT: Function ..."
+        if (words >> dll >> ninex >> nt && dll[0] != '#')
+            while (words >> name)
+                allowed.insert(Upper(dll + "!" + name));
+    }
     if (g_pe.empty() || allowed.empty()) {
         std::printf("FAIL: cannot read the exe or the allowlist (build the mingw32 target Zentik first)\n");
         return 1;

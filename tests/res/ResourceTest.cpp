@@ -1,7 +1,6 @@
 // What the code relies on in the resources and nothing else checks: the
 // styles its behaviour depends on and the popup menu's commands in order.
 #include <cstring>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -28,21 +27,6 @@ TEST(Resources, ClockWindowStyles)
     HWND clock = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CLOCK), nullptr, &NoProc, 0);
     EXPECT_EQ(GetWindowLongA(GetDlgItem(clock, IDC_CLOCK_TEXT), GWL_STYLE) & (WS_CHILD | SS_NOTIFY), WS_CHILD);
     DestroyWindow(clock);
-}
-
-// The boxes the pages read back after a click must tick themselves.
-TEST(Resources, PageBoxesTickThemselves)
-{
-    const std::pair<WORD, int> boxes[] = {{IDD_OPT_GEN, IDC_TOPMOST},     {IDD_OPT_FORM, IDC_CONV0TO12},
-                                          {IDD_OPT_CHIME, IDC_HOUR_CHIME}, {IDD_OPT_CHIME, IDC_EACH_HOUR},
-                                          {IDD_OPT_CHIME, IDC_HALF_CHIME}};
-    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    for (const auto& [page, id] : boxes) {
-        HWND dlg = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(page), parent, &NoProc, 0);
-        EXPECT_EQ(GetWindowLongA(GetDlgItem(dlg, id), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX) << page << "/" << id;
-        DestroyWindow(dlg);
-    }
-    DestroyWindow(parent);
 }
 
 TEST(Resources, PopupMenuCommandsInOrder)
