@@ -90,7 +90,8 @@ TEST_F(CodePageTest, FieldCopyCutsOnWholeCharacters)
         UINT codePage;
         const char *text, *stored;
     } cases[] = {{1252, "abc", "abc"}, {1252, "abcd", "abc"}, {1252, "ab\x82\xA0", "ab\x82"},
-                 {932, "ab\x82\xA0", "ab"}, {932, "\x82\xA0z", "\x82\xA0z"}};
+                 {932, "ab\x82\xA0", "ab"}, {932, "\x82\xA0z", "\x82\xA0z"}, {932, "ab\xFC\x40", "ab"},
+                 {932, "ab\xFD\x40", "ab\xFD"}};
     for (const auto& c : cases) {
         if (!UseCodePage(c.codePage))
             continue;
