@@ -94,15 +94,15 @@ struct PaceRun {
         std::strcpy(settings.ChimeHourSound, "hour");
         std::strcpy(settings.ChimeHalfSound, "half");
     }
-    void Read(int minute, WORD second = 0)
+    void Read(int m, WORD second = 0)
     {
-        const SYSTEMTIME now = At(static_cast<WORD>(minute / 60), static_cast<WORD>(minute % 60), second);
+        const SYSTEMTIME now = At(static_cast<WORD>(m / 60), static_cast<WORD>(m % 60), second);
         ChimeEvent event;
         const ClockPace::Reading r = pace.Read(now, settings, &event);
         jumps += r == ClockPace::kJump;
         if (r == ClockPace::kChime)
-            chimes += std::to_string(minute / 60) + ":" + std::to_string(minute % 60 / 10) +
-                      std::to_string(minute % 10) + " " + event.soundPath + " " + std::to_string(event.repeatCount) + " ";
+            chimes += std::to_string(m / 60) + ":" + std::to_string(m % 60 / 10) + std::to_string(m % 10) +
+                      ' ' + event.soundPath + ' ' + std::to_string(event.repeatCount) + ' ';
         pace.Arm(now, 0);
     }
 };
@@ -118,6 +118,8 @@ TEST(ClockPace, AJumpRestartsTheChimesFromTheNewTimeWithoutMakingAnyUp)
         {"set back", 745, 765, 730, 785, "12:30 half 3 12:30 half 3 13:00 hour 1 "},
         {"daylight saving begins", 110, 119, 180, 215, "3:30 half 3 "},
         {"daylight saving ends", 170, 179, 120, 185, "2:30 half 3 3:00 hour 3 "},
+        {"set to the half hour", 730, 740, 750, 785, "13:00 hour 1 "},
+        {"set to 12:29", 700, 710, 749, 785, "12:30 half 3 13:00 hour 1 "},
     };
     for (const auto& c : cases) {
         PaceRun run;
@@ -151,7 +153,8 @@ TEST(ClockPace, OnlyAReadingEarlierThanTheLastOrOverTwoSecondsLateIsAJump)
     const SYSTEMTIME ends[][2] = {{At(23, 59, 59, 500), At(0, 0, 0, 0, 7)},
                                   {MakeTime(2027, 2, 28, 0, 23, 59, 59), MakeTime(2027, 3, 1, 0, 0, 0, 0)},
                                   {MakeTime(2028, 2, 29, 0, 23, 59, 59), MakeTime(2028, 3, 1, 0, 0, 0, 0)},
-                                  {MakeTime(2026, 12, 31, 0, 23, 59, 59), MakeTime(2027, 1, 1, 0, 0, 0, 0)}};
+                                  {MakeTime(2026, 12, 31, 0, 23, 59, 59), MakeTime(2027, 1, 1, 0, 0, 0, 0)},
+                                  {MakeTime(2100, 2, 28, 0, 23, 59, 59), MakeTime(2100, 3, 1, 0, 0, 0, 0)}};
     for (const auto& [last, next] : ends) {
         ClockPace pace;
         pace.Restart(last);

@@ -18,7 +18,6 @@
 #include "res/resource.h"
 #include "settings/Registry.h"
 #include "support/DialogDriver.h"
-#include "support/TestTime.h"
 
 namespace {
 
@@ -127,11 +126,7 @@ LONG WINAPI OnRegSetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, con
     return g.refuseWrites && !std::strcmp(name, "ChimeHalf") ? ERROR_ACCESS_DENIED
                                                               : realRegSetValue(key, name, reserved, type, data, size);
 }
-BOOL WINAPI OnDeleteObject(HGDIOBJ h)
-{
-    g.ours.erase(static_cast<HRGN>(h));
-    return realDeleteObject(h);
-}
+BOOL WINAPI OnDeleteObject(HGDIOBJ h) { return g.ours.erase(static_cast<HRGN>(h)), realDeleteObject(h); }
 HFONT WINAPI OnCreateFont(const LOGFONTA* f) { return g.fontHeight = f->lfHeight, realCreateFont(f); }
 BOOL WINAPI OnGetCursorPos(POINT* p) { return !g.cursorFails && (*p = g.cursor, true); }
 FARPROC WINAPI OnGetProcAddress(HMODULE m, LPCSTR name)
@@ -186,17 +181,9 @@ protected:
         DeleteObject(g.added);
     }
 
-    static void SetNow(WORD hour, WORD minute, WORD second, WORD ms = 0)
-    {
-        g.now = MakeTime(2026, 12, 6, 0, hour, minute, second);
-        g.now.wMilliseconds = ms;
-    }
+    static void SetNow(WORD h, WORD m, WORD s, WORD ms = 0) { g.now = {2026, 12, 0, 6, h, m, s, ms}; }
     static void Tick(HWND clock) { SendMessageA(clock, WM_TIMER, 1, 0); }
-    static void Change(HWND clock, UINT flags)
-    {
-        g_settings.ChangeFlags = flags;
-        SendMessageA(clock, WM_SETTINGS_CHANGED, 0, 0);
-    }
+    static void Change(HWND w, UINT how) { g_settings.ChangeFlags = how, SendMessageA(w, WM_SETTINGS_CHANGED, 0, 0); }
 
     // Runs the clock on this thread; `script` runs inside its message loop
     // once it shows, then the Exit command ends it.
@@ -468,9 +455,8 @@ TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
             });
             SendMessageA(clock, WM_COMMAND, ID_POPUP_ABOUT, 0);
         }
-        const RECT c = Rect(clock);
         EXPECT_EQ(about.right, work.right) << "not kept inside the work area";
-        EXPECT_EQ((about.top + about.bottom) / 2, (c.top + c.bottom) / 2) << "not centred over the clock";
+        EXPECT_EQ((about.top + about.bottom) / 2, (Rect(clock).top + Rect(clock).bottom) / 2) << "not centred";
     });
 }
 

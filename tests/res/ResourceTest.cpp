@@ -1,5 +1,6 @@
 // What the code relies on in the resources and nothing else checks: the
 // styles its behaviour depends on and the popup menu's commands in order.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -43,15 +44,23 @@ TEST(Resources, PopupMenuCommandsInOrder)
     DestroyMenu(menu);
 }
 
-// A template cut short, or naming no font, is not rebuilt in the sheet's font.
-TEST(Resources, MalformedPageTemplateIsLeftAlone)
+// A page in the sheet's font and back in its own has the same font and
+// controls; one
+// cut short (in its font's name too), missing or naming no font is left alone.
+TEST(Resources, PageTemplatesTakeAFontAndMalformedOnesAreLeftAlone)
 {
     const TemplateBytes page = DialogResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPT_CHIME));
-    ASSERT_GT(page.size, 40u);
-    const DialogFont font = {8, L"MS Shell Dlg"};
-    EXPECT_FALSE(TemplateWithFont(page, font).empty());
-    for (size_t cut : {size_t(0), size_t(3), size_t(20), size_t(40)})
-        EXPECT_TRUE(TemplateWithFont({page.data, cut}, font).empty()) << cut;
+    DialogFont own, font = {8, L"MS Shell Dlg"};
+    ASSERT_TRUE(TemplateFont(page, &own));
+    const std::vector<BYTE> other = TemplateWithFont(page, font);
+    const std::vector<BYTE> back = TemplateWithFont({other.data(), other.size()}, own);
+    DialogFont backFont;
+    EXPECT_TRUE(TemplateFont({back.data(), back.size()}, &backFont) && backFont.face == own.face);
+    EXPECT_TRUE(back.size() == page.size && std::equal(back.end() - 64, back.end(), page.data + page.size - 64));
+    const size_t face = std::search(other.begin(), other.end(), "M\0S\0 ", "M\0S\0 " + 5) - other.begin();
+    for (size_t cut : {size_t(0), size_t(3), size_t(20), size_t(40), (face + 7) & ~size_t(3)})
+        EXPECT_TRUE(TemplateWithFont({other.data(), cut}, font).empty()) << cut;
+    EXPECT_TRUE(TemplateWithFont(TemplateBytes(), font).empty());
     std::vector<BYTE> fontless(page.data, page.data + page.size);
     fontless[12] &= ~DS_SETFONT;
     EXPECT_TRUE(TemplateWithFont({fontless.data(), fontless.size()}, font).empty());
