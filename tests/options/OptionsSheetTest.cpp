@@ -121,8 +121,10 @@ TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBoxAndCustomColou
 
 TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
 {
+    g_settings.Format.Conv0to12 = 1;
     Run(1, "Format", [](HWND sheet, HWND page) {
         EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "yyyy/MM/dd(ddd) HH:mm:ss");
+        EXPECT_TRUE(Checked(page, IDC_CONV0TO12));
         EXPECT_EQ(SendDlgItemMessageA(page, IDC_DISP_FORMAT, EM_GETLIMITTEXT, 0, 0), FORMAT_SIZE - 1);
         SetDlgItemTextA(page, IDC_DISP_FORMAT, "MMM d");
         SetDlgItemTextA(page, IDC_MONTH12, "Dez");
