@@ -76,13 +76,12 @@ TEST_F(ClockExe, ASecondStartLeavesTheRunningClockAlone)
     Start();
     HWND clock = Window("Zentik");
     ASSERT_NE(clock, nullptr);
-    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
-                                 nullptr, nullptr);
-    SetForegroundWindow(other);
+    HWND front = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, 0);
+    SetForegroundWindow(front);
     PROCESS_INFORMATION second = Launch();
     EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0) << "a second clock runs";
     EXPECT_EQ(GetForegroundWindow(), clock) << "the running clock was not brought to the front";
-    DestroyWindow(other);
+    DestroyWindow(front);
     TerminateProcess(second.hProcess, 1);
     CloseHandle(second.hThread);
     CloseHandle(second.hProcess);

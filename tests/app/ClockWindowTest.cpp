@@ -177,8 +177,7 @@ protected:
         SetChimeThreadStarter(nullptr);
         SetSoundPlayer(nullptr);
         RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
-        DeleteObject(g.beneath);
-        DeleteObject(g.added);
+        DeleteObject(g.beneath), DeleteObject(g.added);
     }
 
     static void SetNow(WORD h, WORD m, WORD s, WORD ms = 0) { g.now = {2026, 12, 0, 6, h, m, s, ms}; }

@@ -53,7 +53,7 @@ protected:
                 ASSERT_NE(page, nullptr) << "the page did not open";
                 script(sheet, page);
             });
-            ShowOptions(m_clock);
+            m_result = ShowOptions(m_clock);
         }
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
@@ -75,6 +75,7 @@ protected:
     CWinApp m_app;
     CWnd m_mainWnd;
     HWND m_clock = nullptr;
+    INT_PTR m_result = 0;
     static inline int s_messages = 0;
 };
 
@@ -113,6 +114,7 @@ TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBoxAndCustomColou
         WaitUntil([colours] { return !IsWindow(colours); });
         Ok(sheet);
     });
+    EXPECT_EQ(m_result, IDOK) << "the sheet did not close on OK";
     EXPECT_EQ(g_settings.ZOrder, 0);
     EXPECT_EQ(g_settings.ColorTable[0], g_settings.ForeColor);
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_ZORDER | CHANGED_CUSTOM_COLORS});

@@ -51,7 +51,7 @@ TEST(Resources, PageTemplatesTakeAFontAndMalformedOnesAreLeftAlone)
 {
     const TemplateBytes page = DialogResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPT_CHIME));
     DialogFont own, font = {8, L"MS Shell Dlg"};
-    ASSERT_TRUE(TemplateFont(page, &own));
+    ASSERT_TRUE(TemplateFont(page, &own) && own.face.size() == 8);  // the 8 characters of "ＭＳ Ｐゴシック"
     const std::vector<BYTE> other = TemplateWithFont(page, font);
     const std::vector<BYTE> back = TemplateWithFont({other.data(), other.size()}, own);
     DialogFont backFont;
