@@ -360,17 +360,38 @@ class Runner:
         return 'SURVIVED', ''
 
 
-def run(root, n, seed, out_path):
+def survivors_of(report):
+    """The SURVIVED mutants of an earlier run's output, as keys."""
+    keys, lines = [], open(report, encoding='latin-1').read().split('\n')
+    for i, line in enumerate(lines[:-2]):
+        m = re.match(r'SURVIVED \[\d+/\d+\] (\S+):\d+ (.+?)(?: by .*)? \(\d+ s\)$', line)
+        if m and lines[i + 1].startswith('    - ') and lines[i + 2].startswith('    + '):
+            keys.append((m.group(1), m.group(2), lines[i + 1][6:].strip(), lines[i + 2][6:].strip()))
+    return keys
+
+
+def run(root, n, seed, out_path, retry=None):
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     # Stopped from outside, the mutated file is still put back.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     start = time.time()
     sites = all_sites(root)
-    chosen = random.Random(seed).sample(sites, min(n, len(sites)))
+    if retry:
+        # An earlier run's survivors again, against today's tests; one whose
+        # line is no longer in the code is gone.
+        by_key = {key(s): s for s in sites}
+        wanted = survivors_of(retry)
+        for k in wanted:
+            if k not in by_key:
+                print(f"GONE {k[0]} {k[1]}\n    - {k[2]}\n    + {k[3]}", flush=True)
+        chosen = [by_key[k] for k in wanted if k in by_key]
+    else:
+        chosen = random.Random(seed).sample(sites, min(n, len(sites)))
     chosen.sort(key=lambda s: (s['path'], s['line'], s['col'], s['op']))
     known = equivalents(repo)
     runner = Runner(root)
-    print(f'{len(sites)} sites, {len(chosen)} drawn with seed {seed}', flush=True)
+    print(f'{len(sites)} sites, {len(chosen)} ' + (f'survivors of {retry}' if retry else f'drawn with seed {seed}'),
+          flush=True)
     counts = {'KILLED': 0, 'SURVIVED': 0, 'NO-BUILD': 0, 'EQUIVALENT': 0}
     survivors = []
     log_path = os.path.join(root, 'build', 'mutant.log')
@@ -416,7 +437,7 @@ def main():
             print(f"{site_id(s)}:{s['col']}\t{s['orig'].strip()}\t{s['mut'].strip()}")
         return 0
     out = sys.argv[5] if len(sys.argv) > 5 else os.path.join(root, '..', 'survivors.txt')
-    return run(root, int(sys.argv[3]), int(sys.argv[4]), out)
+    return run(root, int(sys.argv[3]), int(sys.argv[4]), out, sys.argv[6] if len(sys.argv) > 6 else None)
 
 
 if __name__ == '__main__':
