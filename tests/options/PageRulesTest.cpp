@@ -116,7 +116,7 @@ TEST_F(CodePageTest, PathSplitEndsTheFolderBeforeTheLastBackslash)
     } cases[] = {
         {1252, "C:\\WINDOWS\\MEDIA\\CHIMES.WAV", 256, "C:\\WINDOWS\\MEDIA", 16}, {1252, "CHIMES.WAV", 256, "", -1},
         {1252, "", 256, "", -1}, {1252, "C:\\CHIMES.WAV", 256, "C:", 2}, {1252, "\\CHIMES.WAV", 256, "", 0},
-        {1252, "C:\\MEDIA\\", 256, "C:\\MEDIA", 8}, {1252, longPath, 16, "C:", 2},
+        {1252, "C:\\MEDIA\\", 256, "C:\\MEDIA", 8}, {1252, longPath, 16, "C:", 2}, {1252, "C:\\a", 1, "", -1},
         {1252, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik\\\x95", 11},
         {932, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik", 9}, {932, "\x95\x5c", 256, "", -1},
     };
