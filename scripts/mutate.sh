@@ -4,6 +4,7 @@
 # scratch worktree, rebuilds the test programs that build the file and runs
 # them, cheap ones first, until one fails.
 #   scripts/mutate.sh --sample N [--seed S]   N mutants drawn with seed S (default 1)
+#   scripts/mutate.sh --retry REPORT          the survivors of an earlier run's output again
 #   scripts/mutate.sh --list                  every mutation site
 # Prints KILLED, SURVIVED, NO-BUILD or EQUIVALENT (scripts/mutants-equivalent.tsv)
 # for each, then the score, killed / (killed + survived). The survivors go
@@ -13,17 +14,18 @@
 # ZENTIK_MUTATE_DIR names another scratch folder, for a second run beside one.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-count= seed=1
+count= seed=1 retry=
 while [ $# -gt 0 ]; do
   case $1 in
     --sample) count=$2; shift 2 ;;
     --seed) seed=$2; shift 2 ;;
+    --retry) retry=$(realpath "$2") count=0; shift 2 ;;
     --list) exec python3 "$repo/scripts/mutate-sample.py" list "$repo" ;;
-    *) echo "usage: scripts/mutate.sh --sample N [--seed S] | --list" >&2; exit 2 ;;
+    *) echo "usage: scripts/mutate.sh --sample N [--seed S] | --retry REPORT | --list" >&2; exit 2 ;;
   esac
 done
 [[ "$count" =~ ^[0-9]+$ && "$seed" =~ ^[0-9]+$ ]] || {
-  echo "usage: scripts/mutate.sh --sample N [--seed S] | --list" >&2; exit 2; }
+  echo "usage: scripts/mutate.sh --sample N [--seed S] | --retry REPORT | --list" >&2; exit 2; }
 
 dir=${ZENTIK_MUTATE_DIR:-$repo/build/mutate}
 tree=$dir/tree
@@ -73,4 +75,4 @@ for p in host mingw64; do
     echo "mutate.sh: the unmutated tests fail ($p); see $dir/baseline-$p.log" >&2; exit 2; }
 done
 
-python3 "$repo/scripts/mutate-sample.py" run "$tree" "$count" "$seed" "$dir/survivors.txt"
+python3 "$repo/scripts/mutate-sample.py" run "$tree" "$count" "$seed" "$dir/survivors.txt" ${retry:+"$retry"}
