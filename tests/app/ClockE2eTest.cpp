@@ -80,6 +80,8 @@ TEST_F(ClockExe, ASecondStartLeavesTheRunningClockAlone)
     SetForegroundWindow(front);
     PROCESS_INFORMATION second = Launch();
     EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0) << "a second clock runs";
+    DWORD code = 1;
+    EXPECT_TRUE(GetExitCodeProcess(second.hProcess, &code) && code == 0) << code;
     EXPECT_EQ(GetForegroundWindow(), clock) << "the running clock was not brought to the front";
     DestroyWindow(front);
     TerminateProcess(second.hProcess, 1);

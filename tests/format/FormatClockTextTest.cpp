@@ -59,6 +59,7 @@ TEST_F(CodePageTest, FormatClockTextTokensQuotesAndOtherBytes)
         {"h hh t", kMidnight, "12 12 AM", 1},
         {"h t", MakeTime(2026, 12, 6, 0, 23, 5, 7), "11 PM"},
         {"h t", MakeTime(2026, 1, 1, 4, 12, 0, 0), "0 PM"},
+        {"h t", MakeTime(2026, 1, 1, 4, 11, 59, 0), "11 AM"},
         {"h", MakeTime(2026, 1, 1, 4, 12, 0, 0), "12", 1},
         {"abc xz AZ [HH]", kSunday, "abc xz AZ [09]"},
         {"'HH:mm' HH", kSunday, "HH:mm 09"},

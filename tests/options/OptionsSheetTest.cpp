@@ -152,10 +152,12 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
         Click(page, IDC_DEFAULT_MONTH);
         EXPECT_EQ(Text(page, IDC_MONTH12), "Dec");
         EXPECT_EQ(Text(page, IDC_DAY1), "So");
-        SetDlgItemTextA(page, IDC_MONTH1, "Jan.");
+        for (int id : {IDC_MONTH1, IDC_DAY7, IDC_PM})
+            SetDlgItemTextA(page, id, "x.");
         Ok(sheet);
     });
-    EXPECT_STREQ(g_settings.Format.MonthName[0], "Jan.");
+    const DisplayFormat& f = g_settings.Format;
+    EXPECT_EQ(std::string(f.MonthName[0]) + f.DayOfWeek[6] + f.HourMarker[1], "x.x.x.");
     EXPECT_STREQ(g_settings.Format.MonthName[11], "Dec");
     EXPECT_STREQ(g_settings.Format.DispFormat, "MMM");
     EXPECT_STREQ(g_settings.Format.DayOfWeek[0], "So");
