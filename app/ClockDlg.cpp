@@ -222,17 +222,21 @@ void CClockDlg::ShowRegion(UniqueRegion region)
 {
     RECT window;
     GetWindowRect(m_hWnd, &window);
-    // A copy of the region the window has now, to repaint only the difference.
+    // The clock keeps its own copy of what the window shows: asking the
+    // window for its region each second costs a round trip to the system.
     UniqueRegion shown(CreateRectRgn(0, 0, 0, 0)), gone(CreateRectRgn(0, 0, 0, 0)), came(CreateRectRgn(0, 0, 0, 0));
-    const bool partial = !m_bRepaintAll && shown && gone && came && GetWindowRgn(m_hWnd, shown.get()) != ERROR &&
-                         RepaintSplit(shown.get(), region.get(), {window.left, window.top},
+    const bool partial = !m_bRepaintAll && m_shown && gone && came &&
+                         RepaintSplit(m_shown.get(), region.get(), {window.left, window.top},
                                       {m_nOffsetX, m_nOffsetY}, gone.get(), came.get());
+    if (shown && CombineRgn(shown.get(), region.get(), nullptr, RGN_COPY) == ERROR)
+        shown.reset();
     // Once the window has taken the region it is the system's: the program
     // keeps its handle only to know it, and never frees it.
     if (!SetWindowRgn(m_hWnd, region.get(), !partial))
         return;
     g_settings.ClockRegion = region.release();
-    m_bRepaintAll = false;
+    m_shown = std::move(shown);
+    m_bRepaintAll = !m_shown;
     if (!partial)
         return;
     // Nothing else repaints what the old glyphs covered on the desktop and

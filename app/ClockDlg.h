@@ -63,6 +63,7 @@ private:
     UniqueFont m_font;
     UniqueDC m_memDC;  // destroyed before the font selected into it
     UniqueBrush m_brushFore;
+    UniqueRegion m_shown;  // a copy of the window's region, window-relative
     bool m_bRepaintAll = true;
     bool m_bToldSaveFailed = false;
     ClockDrag m_drag;
