@@ -53,16 +53,8 @@ if [ -z "${ZENTIK_WINE_ROOT:-}" ]; then
   export ZENTIK_WINE_ROOT
   ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-wine.XXXXXX)
   xvfb_pid=
-  cleanup() {
-    for p in "$ZENTIK_WINE_ROOT"/en "$ZENTIK_WINE_ROOT"/ja; do
-      [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null || true
-    done
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$ZENTIK_WINE_ROOT"
-    python3 "$repo/scripts/mutate-sync.py" "$repo" "$tree"
-  }
-  trap cleanup EXIT
   . scripts/session.sh
+  trap 'end_wine_session; python3 "$repo/scripts/mutate-sync.py" "$repo" "$tree"' EXIT
   start_virtual_display
   for lang in C.UTF-8 ja_JP.UTF-8; do
     LANG=$lang LC_ALL=$lang WINEARCH=win64 scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true

@@ -20,3 +20,14 @@ start_virtual_display() {
   export DISPLAY=:$n
   until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 }
+
+# Ends what a script started under ZENTIK_WINE_ROOT: the Wine servers of its
+# prefixes, its virtual display (xvfb_pid), and the prefixes themselves.
+end_wine_session() {
+  local p
+  for p in "$ZENTIK_WINE_ROOT"/en "$ZENTIK_WINE_ROOT"/ja; do
+    [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null || true
+  done
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$ZENTIK_WINE_ROOT"
+}

@@ -13,16 +13,8 @@ scripts/setup.sh
 export ZENTIK_WINE_ROOT
 ZENTIK_WINE_ROOT=$(mktemp -d /tmp/zentik-wine.XXXXXX)
 xvfb_pid=
-cleanup() {
-  for p in "$ZENTIK_WINE_ROOT"/en "$ZENTIK_WINE_ROOT"/ja; do
-    [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null || true
-  done
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$ZENTIK_WINE_ROOT"
-}
-trap cleanup EXIT
-
 . scripts/session.sh
+trap end_wine_session EXIT
 start_virtual_display
 
 # Every program is built for both Windows targets (warnings are errors), so
