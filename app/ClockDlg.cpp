@@ -1,15 +1,12 @@
 #include "app/ClockDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/ClockPace.h"
 #include "app/SingleClock.h"
-#include "app/ClockTick.h"
-#include "app/TextRegion.h"
 #include "core/ClockTime.h"
 #include "chime/ChimeRequest.h"
-#include "chime/ChimeSchedule.h"
 #include "format/DisplayFormat.h"
 #include "framework/DataExchange.h"
-#include "framework/GdiScope.h"
 #include "framework/ScreenArea.h"
 #include "framework/WinApp.h"
 #include "options/ShowOptions.h"
@@ -23,8 +20,6 @@ const char kUnsupportedSystem[] = "This program needs Win98 or NT4.0 later.";
 const char kNotSaved[] = "The settings could not be saved. They stay in use and are saved again at the next change.";
 
 const UINT_PTR kTimerId = 1;
-// The text is drawn this far below control 1001's top.
-const int kTextDrop = 2;
 
 const POINT* ReadCursor(POINT* pt) { return GetCursorPos(pt) ? pt : nullptr; }
 
@@ -34,7 +29,6 @@ CClockDlg::CClockDlg() : CDialog(IDD_CLOCK)
 {
     m_stLast = SYSTEMTIME();
     m_stLast.wMinute = 0xFFFF;  // no reading has it: the first update rebuilds
-    m_stLast.wSecond = 0xFFFF;
 }
 
 void CClockDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_CLOCK_TEXT, m_wndText); }
@@ -64,7 +58,7 @@ bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
     case WM_NCPAINT:
         // The window region lets through only glyphs inside control 1001,
         // which paints them: the frame and the dialog's own background are
-        // never seen, so each new region repaints only the control.
+        // never seen.
         *result = msg == WM_ERASEBKGND;
         return true;
     case WM_PAINT:
@@ -73,6 +67,21 @@ bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
         // part and paints it.
         RedrawWindow(m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOFRAME | RDW_NOERASE);
         *result = 0;
+        return true;
+    case WM_WINDOWPOSCHANGING:
+        // A clock at the bottom stays there when it is shown, clicked or
+        // activated: any move up the z-order is dropped, and so is the
+        // activation that comes with it, since some systems raise every
+        // window they activate this way. While a dialog of its own is open
+        // (the clock is then disabled) it may come up with it.
+        if (!g_settings.ZOrder && IsWindowEnabled(m_hWnd)) {
+            auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+            if (!(pos->flags & SWP_NOZORDER) && pos->hwndInsertAfter != HWND_BOTTOM)
+                pos->flags |= SWP_NOZORDER | SWP_NOACTIVATE;
+        }
+        break;
+    case WM_CLOCK_STAYS:
+        *result = !m_bClosing;
         return true;
     case WM_SETTINGS_CHANGED:
         OnSettingsChanged();
@@ -83,12 +92,12 @@ bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
         *result = 0;
         return true;
     case WM_TIMECHANGE:
-        OnTimeChanged();
+        OnReading();
         *result = 0;
         return true;
     case WM_POWERBROADCAST:
         if (wp == PBT_APMRESUMESUSPEND || wp == PBT_APMRESUMECRITICAL || wp == PBT_APMRESUMEAUTOMATIC)
-            OnTimeChanged();
+            OnReading();
         *result = TRUE;
         return true;
     case WM_DESTROY:
@@ -118,23 +127,14 @@ BOOL CClockDlg::OnInitDialog()
         return TRUE;
     }
     MarkClock(m_hWnd);
-
-    RECT window, text;
-    GetWindowRect(m_hWnd, &window);
-    GetWindowRect(m_wndText.m_hWnd, &text);
-    m_nOffsetX = text.left - window.left;
-    m_nOffsetY = text.top - window.top;
-
     SetClassCursor(m_hWnd, IDC_UPARROW);
     LoadSettings(g_settings);
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    m_chimes.Start(now);
+    m_face.Attach(m_hWnd, m_wndText.m_hWnd);
+    m_face.SetColor(g_settings.ForeColor);
     Place(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
-    m_brushFore.reset(CreateSolidBrush(g_settings.ForeColor));
-    {
-        WindowDC dc(m_hWnd);
-        m_memDC.reset(CreateCompatibleDC(dc.get()));
-    }
-    // Glyph outlines only, no character-cell boxes, in the path.
-    SetBkMode(m_memDC.get(), TRANSPARENT);
 
     // First run: no face name yet. Apply in the sheet may already have made
     // a font through the change message.
@@ -150,35 +150,23 @@ BOOL CClockDlg::OnInitDialog()
         }
     }
 
-    MakeFont();
+    m_face.MakeFont(g_settings.FontInfo);
     ResizeToText();
-    // The schedule starts after any first-run sheet, from the time it closed.
-    SYSTEMTIME now;
+    // The clock starts over when any first-run sheet closes.
     ReadClockTime(&now);
-    m_pace.Restart(now);
-    ArmTimer(now);
+    m_chimes.Start(now);
+    SetTimer(m_hWnd, kTimerId, DelayToBoundary(now, g_settings.Format.SecondsUsed), nullptr);
     return TRUE;
 }
 
 void CClockDlg::Place(HWND insertAfter, UINT flags)
 {
     POINT at = {g_settings.WindowLeft, g_settings.WindowTop};
-    const RECT glyphs = GlyphsAt(at, m_rcGlyphs);
+    const RECT ink = m_face.Ink();
     RECT work;
-    if (!IsOnAScreen(glyphs, &work))
-        at = MoveInto(at, m_rcGlyphs, work);
+    if (!IsOnAScreen(GlyphsAt(at, ink), &work))
+        at = MoveInto(at, ink, work);
     SetWindowPos(m_hWnd, insertAfter, at.x, at.y, 0, 0, flags);
-}
-
-void CClockDlg::MakeFont()
-{
-    const LOGFONTA bounded = BoundedClockFont(g_settings.FontInfo, ScreenLogPixelsY());
-    HFONT font = CreateFontIndirectA(&bounded);
-    if (!font)
-        return;
-    // Select the new font before the old one is freed.
-    SelectObject(m_memDC.get(), font);
-    m_font.reset(font);
 }
 
 BOOL CClockDlg::ResizeToText()
@@ -186,20 +174,9 @@ BOOL CClockDlg::ResizeToText()
     SYSTEMTIME now;
     ReadClockTime(&now);
     char text[CLOCK_TEXT_SIZE];
-    const LONG length = FormatClockText(text, &g_settings.Format, sizeof(text), &now);
-    SIZE extent = {0, 0};
-    GetTextExtentPoint32A(m_memDC.get(), text, length, &extent);
-    TEXTMETRICA metrics = {};
-    if (GetTextMetricsA(m_memDC.get(), &metrics) && metrics.tmHeight > extent.cy)
-        extent.cy = metrics.tmHeight;  // an empty text has no height of its own
-
-    const ClockSize size = ClockSizeFor(extent.cx, extent.cy, m_nOffsetX, m_nOffsetY);
-    const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-    SetWindowPos(m_hWnd, nullptr, 0, 0, size.windowWidth, size.windowHeight, flags);
-    SetWindowPos(m_wndText.m_hWnd, nullptr, 0, 0, size.textWidth, size.textHeight, flags);
-    m_rcGlyphs = GlyphBox(m_nOffsetX, m_nOffsetY + kTextDrop, extent.cx, extent.cy);
+    m_stLast = now;
+    m_face.Resize(text, FormatClockText(text, &g_settings.Format, sizeof(text), &now));
     Place(nullptr, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    UpdateClockRegion(now);
     return TRUE;
 }
 
@@ -208,41 +185,9 @@ BOOL CClockDlg::UpdateClockRegion(const SYSTEMTIME& now)
     if (!NeedsRebuild(now, m_stLast, g_settings.Format.SecondsUsed))
         return TRUE;
     m_stLast = now;
-
     char text[CLOCK_TEXT_SIZE];
-    const LONG length = FormatClockText(text, &g_settings.Format, sizeof(text), &now);
-    UniqueRegion region(
-        TextOutlineRegion(m_memDC.get(), text, length, m_nOffsetX, m_nOffsetY + kTextDrop, m_rcGlyphs));
-    if (region)
-        ShowRegion(std::move(region));
+    m_face.Show(text, FormatClockText(text, &g_settings.Format, sizeof(text), &now));
     return TRUE;
-}
-
-void CClockDlg::ShowRegion(UniqueRegion region)
-{
-    RECT window;
-    GetWindowRect(m_hWnd, &window);
-    // The clock keeps its own copy of what the window shows: asking the
-    // window for its region each second costs a round trip to the system.
-    UniqueRegion shown(CreateRectRgn(0, 0, 0, 0)), gone(CreateRectRgn(0, 0, 0, 0)), came(CreateRectRgn(0, 0, 0, 0));
-    const bool partial = !m_bRepaintAll && m_shown && gone && came &&
-                         RepaintSplit(m_shown.get(), region.get(), {window.left, window.top},
-                                      {m_nOffsetX, m_nOffsetY}, gone.get(), came.get());
-    if (shown && CombineRgn(shown.get(), region.get(), nullptr, RGN_COPY) == ERROR)
-        shown.reset();
-    // Once the window has taken the region it is the system's: the program
-    // keeps its handle only to know it, and never frees it.
-    if (!SetWindowRgn(m_hWnd, region.get(), !partial))
-        return;
-    g_settings.ClockRegion = region.release();
-    m_shown = std::move(shown);
-    m_bRepaintAll = !m_shown;
-    if (!partial)
-        return;
-    // Nothing else repaints what the old glyphs covered on the desktop and
-    // the windows beneath; the control paints only what the new ones add.
-    RedrawWindow(nullptr, nullptr, gone.get(), RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    InvalidateRgn(m_wndText.m_hWnd, came.get(), FALSE);
 }
 
 INT_PTR CClockDlg::ShowOptions() { return ::ShowOptions(m_hWnd); }
@@ -260,37 +205,25 @@ LONG CClockDlg::SaveSettings()
     return result;
 }
 
-void CClockDlg::OnTimer(UINT_PTR)
+void CClockDlg::OnTimer(UINT_PTR) { OnReading(); }
+
+void CClockDlg::OnReading()
 {
     SYSTEMTIME now;
     ReadClockTime(&now);
-    // The schedule moves on even when the worker cannot start: retrying on
+    // The event counts even when the worker cannot start: retrying on
     // every tick of the minute would not help a machine out of memory.
     ChimeEvent event;
-    if (m_pace.Read(now, g_settings, &event) == ClockPace::kChime)
+    if (m_chimes.Take(now, g_settings, &event))
         StartChime(event.repeatCount, event.soundPath);
     UpdateClockRegion(now);
-    ArmTimer(now);
-}
-
-void CClockDlg::OnTimeChanged()
-{
-    SYSTEMTIME now;
-    ReadClockTime(&now);
-    m_pace.Restart(now);
-    UpdateClockRegion(now);
-    ArmTimer(now);
-}
-
-void CClockDlg::ArmTimer(const SYSTEMTIME& now)
-{
-    SetTimer(m_hWnd, kTimerId, m_pace.Arm(now, g_settings.Format.SecondsUsed), nullptr);
+    SetTimer(m_hWnd, kTimerId, DelayToBoundary(now, g_settings.Format.SecondsUsed), nullptr);
 }
 
 HBRUSH CClockDlg::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
 {
     HBRUSH brush = CDialog::OnCtlColor(hdc, ctl, ctlType);
-    return ctl == m_wndText.m_hWnd ? m_brushFore.get() : brush;
+    return ctl == m_wndText.m_hWnd ? m_face.Brush() : brush;
 }
 
 void CClockDlg::OnSettingsChanged()
@@ -298,21 +231,15 @@ void CClockDlg::OnSettingsChanged()
     if (g_settings.ChangeFlags == 0)
         return;
     if (g_settings.ChangeFlags & CHANGED_FONT)
-        MakeFont();
-    if (g_settings.ChangeFlags & CHANGED_COLOR) {
-        m_brushFore.reset(CreateSolidBrush(g_settings.ForeColor));
-        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-    }
+        m_face.MakeFont(g_settings.FontInfo);
+    if (g_settings.ChangeFlags & CHANGED_COLOR)
+        m_face.SetColor(g_settings.ForeColor);
     if (g_settings.ChangeFlags & CHANGED_ZORDER)
         Place(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
     SaveSettings();
-    m_stLast.wMinute = 0xFFFF;  // a new text or font: rebuild now, all of it
-    m_bRepaintAll = true;
     ResizeToText();
     // A format with seconds now, or without them: the next boundary moved.
-    SYSTEMTIME now;
-    ReadClockTime(&now);
-    ArmTimer(now);
+    OnReading();
     g_settings.ChangeFlags = 0;
 }
 
@@ -330,6 +257,8 @@ void CClockDlg::OnAbout()
 
 void CClockDlg::OnExit()
 {
+    // A second start from now on waits for this clock to end, then runs.
+    m_bClosing = true;
     KillTimer(m_hWnd, kTimerId);
     CDialog::OnOK();
 }

@@ -1,9 +1,14 @@
 // One clock per user session: a second start brings the running clock (or
 // the dialog it has open) to the front and ends, so no setting is written
-// by two copies and no chime sounds twice.
+// by two copies and no chime sounds twice. A start that meets a clock
+// shutting down waits for it to end and runs instead.
 #pragma once
 
 #include "core/WinTypes.h"
+
+// Sent by a second start to the running clock: non-zero when it stays,
+// 0 once it is shutting down.
+const UINT WM_CLOCK_STAYS = WM_APP + 1;
 
 class SingleClock {
 public:
@@ -18,7 +23,7 @@ public:
 
 private:
     HANDLE m_mutex;
-    bool m_bFirst;
+    bool m_bFirst = true;
 };
 
 // The running clock's window carries a mark a second start looks for.

@@ -9,11 +9,3 @@
 // outlines) gives the rectangle `fallback` instead, so the clock stays
 // visible and can still be right-clicked. The caller owns the region.
 HRGN TextOutlineRegion(HDC dc, const char* text, int length, int x, int y, const RECT& fallback);
-
-// What a change of the window's region from `before` to `after` (both
-// window-relative) leaves to repaint: `gone`, what only the old one had, in
-// screen coordinates for the windows beneath (the window's top-left is at
-// `window`); `came`, what only the new one has, relative to the control
-// that paints the glyphs (at `control` in the window). What both have keeps
-// its pixels. False when a region could not be combined.
-bool RepaintSplit(HRGN before, HRGN after, POINT window, POINT control, HRGN gone, HRGN came);

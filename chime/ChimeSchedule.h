@@ -20,18 +20,53 @@ struct ChimeEvent {
     const char* soundPath;  // a field of the settings
 };
 
-// The check made at each new second. When `now` is in the minute of the
-// next event (`*nextMinute`, 0 or 30), fills `event` from the settings of
-// this moment, points `*nextMinute` at the other half hour and returns true.
-// Otherwise it is one comparison and changes nothing, so an event whose
-// minute passes unseen is not made up.
-inline bool TakeDueChime(int* nextMinute, const SYSTEMTIME& now, const ClockSettings& settings, ChimeEvent* event)
-{
-    if (now.wMinute != *nextMinute)
-        return false;
-    const bool fullHour = *nextMinute == 0;
-    event->repeatCount = fullHour ? HourRepeatCount(settings.ChimeHour, now.wHour) : settings.ChimeHalf;
-    event->soundPath = fullHour ? settings.ChimeHourSound : settings.ChimeHalfSound;
-    *nextMinute = 30 - *nextMinute;
-    return true;
-}
+// Each full and half hour of the wall clock chimes once, at the first
+// reading in its minute however late it comes (a busy machine delivers
+// timer ticks seconds late), unless that minute of that day has chimed
+// already or the clock started in it. Only the minute a reading is in
+// counts, never how it got there: a clock set forward or back, a sleep or
+// a daylight-saving change neither makes up a minute that passed unread
+// nor repeats one that chimed, so the hour that repeats when daylight
+// saving ends is silent the second time.
+class ChimeSchedule {
+public:
+    // The clock starts, or starts over, in the minute of `now`: that
+    // minute never chimes.
+    void Start(const SYSTEMTIME& now) { Remember(EventKey(now)); }
+
+    // Each reading of the clock. When it is in an event's minute that has
+    // not chimed, fills `event` from the settings of this moment and
+    // returns true.
+    bool Take(const SYSTEMTIME& now, const ClockSettings& settings, ChimeEvent* event)
+    {
+        if (now.wMinute != 0 && now.wMinute != 30)
+            return false;
+        const long long key = EventKey(now);
+        for (long long done : m_done)
+            if (done == key)
+                return false;
+        Remember(key);
+        const bool fullHour = now.wMinute == 0;
+        event->repeatCount = fullHour ? HourRepeatCount(settings.ChimeHour, now.wHour) : settings.ChimeHalf;
+        event->soundPath = fullHour ? settings.ChimeHourSound : settings.ChimeHalfSound;
+        return true;
+    }
+
+private:
+    // The minute of `t` on one line of dates and times, one number each.
+    static long long EventKey(const SYSTEMTIME& t)
+    {
+        return (((t.wYear * 13LL + t.wMonth) * 32 + t.wDay) * 24 + t.wHour) * 60 + t.wMinute;
+    }
+    void Remember(long long key)
+    {
+        m_done[m_next] = key;
+        m_next = (m_next + 1) % kRemembered;
+    }
+
+    // A day of events and the start: a clock set back by up to a day
+    // repeats none.
+    static const int kRemembered = 49;
+    long long m_done[kRemembered] = {};  // no reading has key 0
+    int m_next = 0;
+};

@@ -89,6 +89,21 @@ TEST_F(ClockExe, ASecondStartLeavesTheRunningClockAlone)
     CloseHandle(second.hProcess);
 }
 
+// A start while the clock ends (its window gone, the name it runs under not
+// yet let go) waits for it and is the next clock.
+TEST_F(ClockExe, AStartWhileTheClockEndsRunsInItsPlace)
+{
+    ClockSettings stored;
+    std::strcpy(stored.FontInfo.lfFaceName, "DejaVu Sans");
+    ASSERT_EQ(SaveSettings(stored, "#32770"), 1);
+    HANDLE ending = CreateMutexA(nullptr, TRUE, "Zentik.Clock.Running");
+    Start();
+    EXPECT_EQ(Window("Zentik", 1000), nullptr) << "a clock beside the one ending";
+    ReleaseMutex(ending);
+    CloseHandle(ending);
+    EXPECT_NE(Window("Zentik"), nullptr) << "no clock left";
+}
+
 // Without a font too: the refusal is all there is.
 TEST_F(ClockExe, Windows95IsRefused)
 {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ClockDlg.h"
+#include "app/SingleClock.h"
 #include "chime/ChimeRequest.h"
 #include "chime/Sound.h"
 #include "core/ClockTime.h"
@@ -56,12 +57,9 @@ struct Ledger {
     std::set<HRGN> ours, handedOver;
     int plays = 0, regionsSet = 0, boxes = 0;
     LONG fontHeight = 0;  // of the last font made
-    BOOL redrawn = FALSE;  // the redraw flag of the last region set
     UINT delay = 0;        // of the clock's last timer
     bool cursorFails = false, refuseRegions = false, refuseWrites = false;
     std::set<std::string> missing;  // functions GetProcAddress does not find
-    HRGN beneath = nullptr, added = nullptr;  // copies of the last regions invalidated
-    HWND addedTo = nullptr;
     UINT menuFirst = 0;  // the first command of the last popup menu
     POINT cursor = {0, 0};
     SYSTEMTIME now = {};
@@ -73,8 +71,6 @@ decltype(&DeleteObject) realDeleteObject;
 decltype(&CreateFontIndirectA) realCreateFont;
 decltype(&GetProcAddress) realGetProcAddress;
 decltype(&GetCursorPos) realGetCursorPos;
-decltype(&RedrawWindow) realRedrawWindow;
-decltype(&InvalidateRgn) realInvalidateRgn;
 decltype(&SetTimer) realSetTimer;
 decltype(&MessageBoxA) realMessageBox;
 decltype(&TrackPopupMenu) realTrackPopupMenu;
@@ -95,20 +91,7 @@ int WINAPI OnSetWindowRgn(HWND w, HRGN r, BOOL redraw)
     if (ok && g.ours.erase(r))
         g.handedOver = {r};
     g.regionsSet += ok != 0;
-    g.redrawn = redraw;
     return ok;
-}
-void Copy(HRGN* to, HRGN from) { CombineRgn(*to = *to ? *to : CreateRectRgn(0, 0, 0, 0), from, nullptr, RGN_COPY); }
-BOOL WINAPI OnRedrawWindow(HWND w, const RECT* r, HRGN rgn, UINT flags)
-{
-    if (!w && rgn)
-        Copy(&g.beneath, rgn);
-    return realRedrawWindow(w, r, rgn, flags);
-}
-BOOL WINAPI OnInvalidateRgn(HWND w, HRGN rgn, BOOL erase)
-{
-    Copy(&g.added, rgn);
-    return g.addedTo = w, realInvalidateRgn(w, rgn, erase);
 }
 UINT_PTR WINAPI OnSetTimer(HWND w, UINT_PTR id, UINT ms, TIMERPROC proc)
 {
@@ -142,8 +125,6 @@ const struct { const char *dll, *name; void *hook, *real; } kHooks[] = {
     {"gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(&OnCreateFont), &realCreateFont},
     {"user32.dll", "GetCursorPos", reinterpret_cast<void*>(&OnGetCursorPos), &realGetCursorPos},
     {"kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&OnGetProcAddress), &realGetProcAddress},
-    {"user32.dll", "RedrawWindow", reinterpret_cast<void*>(&OnRedrawWindow), &realRedrawWindow},
-    {"user32.dll", "InvalidateRgn", reinterpret_cast<void*>(&OnInvalidateRgn), &realInvalidateRgn},
     {"user32.dll", "SetTimer", reinterpret_cast<void*>(&OnSetTimer), &realSetTimer},
     {"user32.dll", "MessageBoxA", reinterpret_cast<void*>(&OnMessageBox), &realMessageBox},
     {"user32.dll", "TrackPopupMenu", reinterpret_cast<void*>(&OnTrackPopupMenu), &realTrackPopupMenu},
@@ -177,7 +158,6 @@ protected:
         SetChimeThreadStarter(nullptr);
         SetSoundPlayer(nullptr);
         RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
-        DeleteObject(g.beneath), DeleteObject(g.added);
     }
 
     static void SetNow(WORD h, WORD m, WORD s, WORD ms = 0) { g.now = {2026, 12, 0, 6, h, m, s, ms}; }
@@ -254,6 +234,10 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
         EXPECT_EQ(g.fontHeight, -128 * GetDeviceCaps(screen, LOGPIXELSY) / 72) << "no new font, or unbounded";
         ReleaseDC(nullptr, screen);
         EXPECT_EQ(g_settings.FontInfo.lfHeight, INT_MIN) << "the stored height was changed";
+        // A second start asks whether the clock stays: not once it is ending.
+        EXPECT_NE(SendMessageA(clock, WM_CLOCK_STAYS, 0, 0), 0);
+        SendMessageA(clock, WM_COMMAND, ID_POPUP_EXIT, 0);
+        EXPECT_EQ(SendMessageA(clock, WM_CLOCK_STAYS, 0, 0), 0) << "an ending clock told a second start it stays";
     });
 }
 
@@ -278,45 +262,113 @@ COLORREF NewGlyphColour(HWND clock, HRGN before)
     return colour;
 }
 
-// Each new second: the windows beneath repaint what the old glyphs alone
-// covered (screen coordinates), the glyph control what the new ones alone
-// cover, in the clock's colour; a change of colour repaints everything.
-TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatChanged)
+// A window of the test's own that counts its paints and erases and keeps
+// what it was asked to repaint, in screen coordinates.
+struct Watched {
+    HWND hwnd = nullptr;
+    int paints = 0, erases = 0;
+    HRGN asked = CreateRectRgn(0, 0, 0, 0);
+
+    Watched(const RECT& r, DWORD exStyle)
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = &Proc;
+        wc.lpszClassName = "ZentikWatched";
+        RegisterClassA(&wc);
+        hwnd = CreateWindowExA(exStyle, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~Watched() { DestroyWindow(hwnd), DeleteObject(asked); }
+    void Reset() { paints = erases = 0, SetRectRgn(asked, 0, 0, 0, 0); }
+
+    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        auto* self = reinterpret_cast<Watched*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        if (self && msg == WM_PAINT) {
+            ++self->paints;
+            HRGN update = CreateRectRgn(0, 0, 0, 0);
+            GetUpdateRgn(w, update, FALSE);
+            OffsetRgn(update, Rect(w).left, Rect(w).top);
+            CombineRgn(self->asked, self->asked, update, RGN_OR);
+            DeleteObject(update);
+        }
+        if (self && msg == WM_ERASEBKGND)
+            ++self->erases;
+        return DefWindowProcA(w, msg, wp, lp);
+    }
+};
+
+// Lets the windows of this thread paint what they were asked to.
+void Settle()
+{
+    MSG msg;
+    for (int i = 0; i < 10; ++i, Sleep(10))
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+}
+
+// The paints that reach the clock or its glyph control.
+int g_clockPaints = 0;
+HWND g_clock = nullptr;
+LRESULT CALLBACK CountPaints(int code, WPARAM wp, LPARAM lp)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lp);
+    if (code == HC_ACTION && wp == PM_REMOVE && msg->message == WM_PAINT && GetAncestor(msg->hwnd, GA_ROOT) == g_clock)
+        ++g_clockPaints;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// Each new second, the window beneath the clock repaints just what the old
+// glyphs alone covered where they could be seen; a window over the clock,
+// and the clock itself, repaint nothing. The new glyphs show in the clock's
+// colour, and a new colour repaints all of them.
+TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatTheOldGlyphsUncovered)
 {
     m_stored.ForeColor = RGB(200, 30, 40);
     Run([](HWND clock) {
-        // The dialog box shows it once its queue is first empty: maybe not yet.
         ShowWindow(clock, SW_SHOWNOACTIVATE);
-        UpdateWindow(clock);
-        HRGN before = CreateRectRgn(0, 0, 0, 0), after = CreateRectRgn(0, 0, 0, 0);
-        HRGN gone = CreateRectRgn(0, 0, 0, 0), came = CreateRectRgn(0, 0, 0, 0);
-        GetWindowRgn(clock, before);
-        SetNow(9, 5, 8);
-        Tick(clock);
-        GetWindowRgn(clock, after);
-        const RECT window = Rect(clock), text = Rect(GetDlgItem(clock, IDC_CLOCK_TEXT));
-        CombineRgn(gone, before, after, RGN_DIFF);
-        OffsetRgn(gone, window.left, window.top);
-        CombineRgn(came, after, before, RGN_DIFF);
-        OffsetRgn(came, window.left - text.left, window.top - text.top);
-        EXPECT_FALSE(g.redrawn) << "the whole text was redrawn";
-        EXPECT_TRUE(g.beneath && EqualRgn(g.beneath, gone)) << "the old glyphs stay on the windows beneath";
-        EXPECT_TRUE(g.added && EqualRgn(g.added, came)) << "the new glyphs are not painted, or more is";
-        EXPECT_EQ(g.addedTo, GetDlgItem(clock, IDC_CLOCK_TEXT));
-        EXPECT_EQ(NewGlyphColour(clock, before), RGB(200, 30, 40)) << "the new second's glyphs were not painted";
+        const RECT c = Rect(clock), left = {c.left, c.top, (c.left + c.right) / 2, c.bottom};
+        Watched under({c.left - 10, c.top - 10, c.right + 10, c.bottom + 10}, 0), over(left, WS_EX_TOPMOST);
+        SetWindowPos(under.hwnd, clock, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        Settle();
+        under.Reset(), over.Reset();
+        g_clock = clock, g_clockPaints = 0;
+        HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &CountPaints, nullptr, GetCurrentThreadId());
+        HRGN before = CreateRectRgn(0, 0, 0, 0), after = CreateRectRgn(0, 0, 0, 0), seen = CreateRectRgn(0, 0, 0, 0);
+        HRGN expected = CreateRectRgn(0, 0, 0, 0), hidden = CreateRectRgnIndirect(&left);
+        int painted = 0;  // seconds whose new glyphs show in the clock's colour
+        for (WORD s = 8; s < 13; ++s) {
+            GetWindowRgn(clock, before);
+            SetNow(9, 5, s);
+            Tick(clock);
+            Settle();
+            GetWindowRgn(clock, after);
+            CombineRgn(seen, before, after, RGN_DIFF);
+            OffsetRgn(seen, c.left, c.top);
+            CombineRgn(seen, seen, hidden, RGN_DIFF);
+            CombineRgn(expected, expected, seen, RGN_OR);
+            painted += NewGlyphColour(clock, before) == RGB(200, 30, 40);
+        }
+        UnhookWindowsHookEx(hook);
+        EXPECT_EQ(over.paints + over.erases, 0) << "a window over the clock repainted";
+        EXPECT_EQ(g_clockPaints, 0) << "the clock repainted its glyphs";
+        EXPECT_GE(under.paints, 1);
+        EXPECT_TRUE(EqualRgn(under.asked, expected)) << "the window beneath did not repaint just the old glyphs";
+        EXPECT_EQ(painted, 5) << "the new glyphs were not painted";
         SetRectRgn(before, 0, 0, 0, 0);
         g_settings.ForeColor = 0;
         Change(clock, CHANGED_COLOR);
-        EXPECT_TRUE(g.redrawn);
         EXPECT_EQ(NewGlyphColour(clock, before), 0u) << "the glyphs kept their colour";
-        for (HRGN r : {before, after, gone, came})
+        for (HRGN r : {before, after, seen, expected, hidden})
             DeleteObject(r);
     });
 }
 
-// The timer is set for the next second (or minute) from each reading; a
-// resume rebuilds at once and chimes from the new time.
-TEST_F(ClockWindow, TheTimerIsSetForTheNextBoundaryAndAResumeRebuildsAtOnce)
+// The timer is set for the next second (or minute) from each reading. A
+// change of the time or a wake from sleep is a reading of its own: it
+// rebuilds at once and chimes what its minute is due, once.
+TEST_F(ClockWindow, EachReadingSetsTheTimerAndChimesItsMinuteOnce)
 {
     Run([](HWND clock) {
         EXPECT_EQ(g.delay, 1000u);
@@ -327,19 +379,71 @@ TEST_F(ClockWindow, TheTimerIsSetForTheNextBoundaryAndAResumeRebuildsAtOnce)
         Change(clock, CHANGED_GENERAL);
         EXPECT_EQ(g.delay, 51750u);
 
-        SetNow(12, 20, 0);
-        Tick(clock);  // a jump: the text changes, no chime
-        SetNow(12, 45, 30);
-        const int regions = g.regionsSet;
+        SetNow(13, 0, 0, 200);
+        Tick(clock);
+        EXPECT_EQ(g.plays, 1) << "13:00";
+        SetNow(12, 59, 59, 200);  // the time service steps the clock back a second
+        int regions = g.regionsSet;
+        SendMessageA(clock, WM_TIMECHANGE, 0, 0);
+        EXPECT_EQ(g.regionsSet, regions + 1) << "no rebuild when the time changed";
+        EXPECT_EQ(g.delay, 800u);
+        SetNow(13, 0, 0, 0);
+        Tick(clock);
+        EXPECT_EQ(g.plays, 1) << "13:00 chimed twice";
+        SetNow(13, 30, 5);
+        SendMessageA(clock, WM_TIMECHANGE, 0, 0);
+        EXPECT_EQ(g.plays, 2) << "the time set into 13:30 did not chime it";
+
+        SetNow(13, 45, 30);
+        regions = g.regionsSet;
         SendMessageA(clock, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
         EXPECT_EQ(g.regionsSet, regions + 1) << "no rebuild on resume";
         EXPECT_EQ(g.delay, 30000u);
         EXPECT_EQ(SendMessageA(clock, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0), TRUE) << "a sleep was refused";
-        for (WORD m = 46; m < 61; ++m) {
-            SetNow(static_cast<WORD>(12 + m / 60), m % 60, 0);
-            Tick(clock);
+    });
+}
+
+// Whether no visible window lies beneath `w`.
+bool Lowest(HWND w)
+{
+    for (HWND next = GetWindow(w, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
+        if (IsWindowVisible(next))
+            return false;
+    return true;
+}
+
+// A clock at the bottom stays beneath every window, however it is shown,
+// clicked or dragged, and when its dialogs close; a topmost one stays on top.
+TEST_F(ClockWindow, AtTheBottomItStaysBeneathEveryWindow)
+{
+    m_stored.ZOrder = 0;
+    Watched over({0, 0, 600, 300}, 0);  // open over the clock's place before it starts
+    Run([&over](HWND clock) {
+        ShowWindow(clock, SW_SHOW);  // as the dialog box first shows it: activated
+        EXPECT_TRUE(Lowest(clock)) << "at start-up";
+        SetForegroundWindow(over.hwnd);
+        SetForegroundWindow(clock);  // as a click activates it
+        g.cursor = {60, 70};
+        SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        g.cursor = {90, 80};
+        SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
+        SendMessageA(clock, WM_LBUTTONUP, 0, 0);
+        EXPECT_TRUE(Lowest(clock)) << "after a click and a drag";
+        for (const char* caption : {"About Zentik", "Propaties of Zentik"}) {
+            {
+                DialogScript close([caption] { PostMessageA(WaitForWindow(caption), WM_COMMAND, IDOK, 0); });
+                SendMessageA(clock, WM_COMMAND, *caption == 'A' ? ID_POPUP_ABOUT : ID_POPUP_PROPERTIES, 0);
+            }
+            EXPECT_TRUE(Lowest(clock)) << "after " << caption << " closed";
         }
-        EXPECT_EQ(g.plays, 1) << "the 13:00 chime after a sleep from 12:20 to 12:45";
+        g_settings.ZOrder = 1;
+        Change(clock, CHANGED_ZORDER);
+        SetForegroundWindow(over.hwnd);
+        EXPECT_EQ(GetWindow(clock, GW_HWNDFIRST), clock) << "a topmost clock went beneath";
+        g_settings.ZOrder = 0;
+        Change(clock, CHANGED_ZORDER);
+        SetForegroundWindow(clock);
+        EXPECT_TRUE(Lowest(clock)) << "after the change from topmost to bottom";
     });
 }
 

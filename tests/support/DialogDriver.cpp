@@ -68,10 +68,11 @@ HWND ShowSheetPage(HWND sheet, int index, const char* title)
 DialogScript::DialogScript(std::function<void()> script)
     : m_thread([script] {
           script();
+          // Any dialog but the running clock, which carries its mark.
           auto dialog = [](HWND hwnd) {
               char cls[8] = {};
               GetClassNameA(hwnd, cls, sizeof(cls));
-              return std::string(cls) == "#32770";
+              return std::string(cls) == "#32770" && !GetPropA(hwnd, "Zentik.Clock");
           };
           WaitUntil([&] { return !FindOurWindow(dialog); }, 10000);
           for (int round = 0; round < 20; ++round, Sleep(100))
