@@ -2,6 +2,8 @@
 // request superseding the one still playing.
 #include <atomic>
 #include <climits>
+#include <cstring>
+#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -15,9 +17,17 @@ namespace {
 std::atomic<int> g_alive{0}, g_started{0};
 unsigned (*g_proc)(void*);
 HANDLE g_release;  // each play waits for it
-std::atomic<int> g_played[128];  // plays of each sound, by its first letter
+// Plays of each sound the test requests, by its whole name.
+const char* const kSounds[] = {"endless", "superseded", "last", "again", "refused", "after"};
+std::atomic<int> g_played[std::size(kSounds) + 1];
 
-std::atomic<int>& Played(const char* sound) { return g_played[*sound & 127]; }
+std::atomic<int>& Played(const char* sound)
+{
+    size_t i = 0;
+    while (i < std::size(kSounds) && std::strcmp(kSounds[i], sound) != 0)
+        ++i;
+    return g_played[i];
+}
 
 TEST(ChimeWorker, ANewRequestSupersedesWhatIsLeftAndNoWorkerPilesUp)
 {
