@@ -7,7 +7,7 @@
 #include "chime/ChimeRequest.h"
 #include "format/DisplayFormat.h"
 #include "framework/DataExchange.h"
-#include "framework/ScreenArea.h"
+#include "framework/PopupMenu.h"
 #include "framework/WinApp.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
@@ -21,15 +21,9 @@ const char kNotSaved[] = "The settings could not be saved. They stay in use and 
 
 const UINT_PTR kTimerId = 1;
 
-const POINT* ReadCursor(POINT* pt) { return GetCursorPos(pt) ? pt : nullptr; }
-
 }  // namespace
 
-CClockDlg::CClockDlg() : CDialog(IDD_CLOCK)
-{
-    m_stLast = SYSTEMTIME();
-    m_stLast.wMinute = 0xFFFF;  // no reading has it: the first update rebuilds
-}
+CClockDlg::CClockDlg() : CDialog(IDD_CLOCK) {}
 
 void CClockDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_CLOCK_TEXT, m_wndText); }
 
@@ -56,9 +50,8 @@ bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
     switch (msg) {
     case WM_ERASEBKGND:
     case WM_NCPAINT:
-        // The window region lets through only glyphs inside control 1001,
-        // which paints them: the frame and the dialog's own background are
-        // never seen.
+        // The region lets through only glyphs inside control 1001, which
+        // paints them: the dialog's frame and background are never seen.
         *result = msg == WM_ERASEBKGND;
         return true;
     case WM_PAINT:
@@ -69,22 +62,32 @@ bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
         *result = 0;
         return true;
     case WM_WINDOWPOSCHANGING:
-        // A clock at the bottom stays there when it is shown, clicked or
-        // activated: any move up the z-order is dropped, and so is the
-        // activation that comes with it, since some systems raise every
-        // window they activate this way. While a dialog of its own is open
-        // (the clock is then disabled) it may come up with it.
-        if (!g_settings.ZOrder && IsWindowEnabled(m_hWnd)) {
-            auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
-            if (!(pos->flags & SWP_NOZORDER) && pos->hwndInsertAfter != HWND_BOTTOM)
-                pos->flags |= SWP_NOZORDER | SWP_NOACTIVATE;
-        }
+        // Shown, clicked or activated, a clock at the bottom stays there.
+        m_position.KeepAtBottom(reinterpret_cast<WINDOWPOS*>(lp));
         break;
     case WM_CLOCK_STAYS:
         *result = !m_bClosing;
         return true;
     case WM_SETTINGS_CHANGED:
         OnSettingsChanged();
+        *result = 0;
+        return true;
+    case WM_CONTEXTMENU:
+        OnContextMenu(lp);
+        *result = 0;
+        return true;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        // Not every system turns the menu key into a context menu.
+        if (wp != VK_APPS)
+            break;
+        OnContextMenu(-1);
+        *result = 0;
+        return true;
+    case WM_EXITSIZEMOVE:
+        // A move with the system menu, or any other move loop, ended.
+        m_position.EndMoveLoop();
+        SaveSettings();
         *result = 0;
         return true;
     case WM_CAPTURECHANGED:
@@ -108,7 +111,7 @@ bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
             break;
         [[fallthrough]];
     case WM_DISPLAYCHANGE:
-        Place(nullptr, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_position.PlaceStored();
         *result = 0;
         return true;
     }
@@ -133,8 +136,11 @@ BOOL CClockDlg::OnInitDialog()
     ReadClockTime(&now);
     m_chimes.Start(now);
     m_face.Attach(m_hWnd, m_wndText.m_hWnd);
+    m_position.Attach(m_hWnd, &m_face);
     m_face.SetColor(g_settings.ForeColor);
-    Place(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
+    // Where any first-run sheet opens beside; the glyphs are placed once there is a text.
+    SetWindowPos(m_hWnd, g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, g_settings.WindowLeft,
+                 g_settings.WindowTop, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 
     // First run: no face name yet. Apply in the sheet may already have made
     // a font through the change message.
@@ -159,16 +165,6 @@ BOOL CClockDlg::OnInitDialog()
     return TRUE;
 }
 
-void CClockDlg::Place(HWND insertAfter, UINT flags)
-{
-    POINT at = {g_settings.WindowLeft, g_settings.WindowTop};
-    const RECT ink = m_face.Ink();
-    RECT work;
-    if (!IsOnAScreen(GlyphsAt(at, ink), &work))
-        at = MoveInto(at, ink, work);
-    SetWindowPos(m_hWnd, insertAfter, at.x, at.y, 0, 0, flags);
-}
-
 BOOL CClockDlg::ResizeToText()
 {
     SYSTEMTIME now;
@@ -176,7 +172,7 @@ BOOL CClockDlg::ResizeToText()
     char text[CLOCK_TEXT_SIZE];
     m_stLast = now;
     m_face.Resize(text, FormatClockText(text, &g_settings.Format, sizeof(text), &now));
-    Place(nullptr, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_position.PlaceStored();
     return TRUE;
 }
 
@@ -235,7 +231,7 @@ void CClockDlg::OnSettingsChanged()
     if (g_settings.ChangeFlags & CHANGED_COLOR)
         m_face.SetColor(g_settings.ForeColor);
     if (g_settings.ChangeFlags & CHANGED_ZORDER)
-        Place(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
+        m_position.PlaceStored(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
     SaveSettings();
     ResizeToText();
     // A format with seconds now, or without them: the next boundary moved.
@@ -263,61 +259,33 @@ void CClockDlg::OnExit()
     CDialog::OnOK();
 }
 
-void CClockDlg::OnLButtonDown(UINT, POINT)
-{
-    RECT r;
-    GetWindowRect(m_hWnd, &r);
-    POINT pt;
-    m_drag.Press(ReadCursor(&pt), {r.left, r.top});
-    if (m_drag.Active())
-        SetCapture(m_hWnd);
-}
+void CClockDlg::OnLButtonDown(UINT, POINT) { m_position.Press(); }
 
-void CClockDlg::OnMouseMove(UINT, POINT)
-{
-    POINT pt, to;
-    if (m_drag.Active() && m_drag.Follow(ReadCursor(&pt), &to))
-        SetWindowPos(m_hWnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void CClockDlg::OnMouseMove(UINT, POINT) { m_position.Follow(); }
 
 void CClockDlg::OnLButtonUp(UINT, POINT)
 {
-    POINT pt;
-    EndDrag(ReadCursor(&pt));
+    if (m_position.EndDrag(true))
+        SaveSettings();
 }
 
-void CClockDlg::OnCaptureChanged() { EndDrag(nullptr); }
-
-// The place a drag ends at is stored; without a cursor reading that is
-// where the window already is.
-void CClockDlg::EndDrag(const POINT* cursor)
+void CClockDlg::OnCaptureChanged()
 {
-    POINT to;
-    const ClockDrag::End end = m_drag.Release(cursor, &to);
-    if (end == ClockDrag::kNoDrag)
-        return;
-    if (end == ClockDrag::kMoveTo) {
-        SetWindowPos(m_hWnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        RECT r;
-        GetWindowRect(m_hWnd, &r);
-        to = {r.left, r.top};
-    }
-    g_settings.WindowLeft = to.x;
-    g_settings.WindowTop = to.y;
-    if (GetCapture() == m_hWnd)
-        ReleaseCapture();
-    SaveSettings();
+    if (m_position.EndDrag(false))
+        SaveSettings();
 }
 
 void CClockDlg::OnRButtonUp(UINT, POINT)
 {
-    const LPCSTR name = MAKEINTRESOURCEA(IDR_POPUP);
-    UniqueMenu menu(LoadMenuA(FindResourceModule(name, RT_MENU), name));
-    HMENU popup = menu ? GetSubMenu(menu.get(), 0) : nullptr;
-    if (!popup)
-        return;
     POINT pt;
     GetCursorPos(&pt);
-    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
+    TrackResourceMenu(m_hWnd, MAKEINTRESOURCEA(IDR_POPUP), pt);
+}
+
+// Shift+F10 or the menu key: the menu opens at the glyphs. A right-click
+// opened it already, on the button's release.
+void CClockDlg::OnContextMenu(LPARAM lp)
+{
+    if (lp == -1)
+        TrackResourceMenu(m_hWnd, MAKEINTRESOURCEA(IDR_POPUP), m_position.AtTheGlyphs());
 }

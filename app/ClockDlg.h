@@ -5,7 +5,7 @@
 #pragma once
 
 #include "app/ClockFace.h"
-#include "app/ClockPlace.h"
+#include "app/ClockPosition.h"
 #include "chime/ChimeSchedule.h"
 #include "framework/Dialog.h"
 
@@ -49,16 +49,15 @@ private:
     // the time or its zone, a wake from sleep): the chime due in its
     // minute, the text, and the timer for the next boundary.
     void OnReading();
-    // Shows the window at the stored place, or inside the nearest work area
-    // when its glyphs would be on no screen there; the stored place stays.
-    void Place(HWND insertAfter, UINT flags);
-    void EndDrag(const POINT* cursor);
+    void OnContextMenu(LPARAM lp);
 
     CWnd m_wndText;
     ClockFace m_face;
     ChimeSchedule m_chimes;
-    ClockDrag m_drag;
+    ClockPosition m_position;
     bool m_bToldSaveFailed = false;
     bool m_bClosing = false;
-    SYSTEMTIME m_stLast;
+    // The time last shown; no reading has minute 0xFFFF, so the first
+    // update rebuilds.
+    SYSTEMTIME m_stLast = {0, 0, 0, 0, 0, 0xFFFF, 0, 0};
 };

@@ -6,11 +6,6 @@
 
 #include "core/WinTypes.h"
 
-inline bool Overlaps(const RECT& a, const RECT& b)
-{
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 // The window's top-left nearest to `window` that brings `part` (a
 // window-relative rectangle: the glyphs, or the whole window) inside
 // `area`; a part larger than the area keeps its top-left corner in it.

@@ -15,45 +15,29 @@ struct MonitorRecord {
 };
 using MonitorFromRectFn = HANDLE(WINAPI*)(const RECT*, DWORD);
 using GetMonitorInfoFn = BOOL(WINAPI*)(HANDLE, MonitorRecord*);
-const DWORD kDefaultToNull = 0;
 const DWORD kDefaultToNearest = 2;
 
-RECT PrimaryWorkArea()
-{
-    RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
+}  // namespace
 
-// The work area of the monitor nearest to `r`.
-RECT WorkAreaNear(const RECT& r)
+ScreenAreas NearestScreen(const RECT& r)
 {
     const auto fromRect = OnDemand<MonitorFromRectFn>("user32.dll", "MonitorFromRect");
     const auto getInfo = OnDemand<GetMonitorInfoFn>("user32.dll", "GetMonitorInfoA");
     MonitorRecord info = {};
     info.cbSize = sizeof(info);
-    if (!fromRect || !getInfo || !getInfo(fromRect(&r, kDefaultToNearest), &info))
-        return PrimaryWorkArea();
-    return info.rcWork;
-}
-
-}  // namespace
-
-bool IsOnAScreen(const RECT& r, RECT* workArea)
-{
-    const auto fromRect = OnDemand<MonitorFromRectFn>("user32.dll", "MonitorFromRect");
-    if (fromRect ? fromRect(&r, kDefaultToNull) != nullptr
-                 : Overlaps(r, {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}))
-        return true;
-    *workArea = WorkAreaNear(r);
-    return false;
+    if (fromRect && getInfo && getInfo(fromRect(&r, kDefaultToNearest), &info))
+        return {info.rcMonitor, info.rcWork};
+    ScreenAreas primary = {{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, {}};
+    primary.work = primary.screen;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &primary.work, 0);
+    return primary;
 }
 
 RECT WorkAreaOf(HWND hwnd)
 {
     RECT r = {0, 0, 0, 0};
     GetWindowRect(hwnd, &r);
-    return WorkAreaNear(r);
+    return NearestScreen(r).work;
 }
 
 void KeepInWorkArea(HWND hwnd, HWND beside)

@@ -3,10 +3,13 @@
 
 #include "core/WinTypes.h"
 
-// Whether `r` (screen coordinates) is at least partly on some monitor;
-// when it is not, `*workArea` is the work area of the nearest one. Systems
-// without the multi-monitor functions have the primary screen alone.
-bool IsOnAScreen(const RECT& r, RECT* workArea);
+// The monitor nearest to `r` (screen coordinates): its whole screen and its
+// work area. Systems without the multi-monitor functions have the primary
+// screen alone.
+struct ScreenAreas {
+    RECT screen, work;
+};
+ScreenAreas NearestScreen(const RECT& r);
 
 // The work area of the monitor `hwnd` is on (or nearest to).
 RECT WorkAreaOf(HWND hwnd);

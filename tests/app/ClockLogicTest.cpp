@@ -11,6 +11,7 @@
 #include "app/ClockPace.h"
 #include "app/ClockTick.h"
 #include "core/ClockTime.h"
+#include "core/ScreenRect.h"
 #include "support/TestTime.h"
 
 namespace {
@@ -96,28 +97,57 @@ TEST(ClockLogic, Windows95AndOlderAreRefused)
             << c.major << "." << c.minor << " platform " << c.platform;
 }
 
-TEST(ClockLogic, GlyphsOffEveryScreenAreBroughtIntoTheWorkArea)
+TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
 {
-    const RECT glyphs = {3, 22, 203, 72};  // window-relative
-    const RECT work = {0, 0, 1024, 738};
-    // Partly visible glyphs overlap the area and stay; the others move all inside.
-    const struct { LONG left, top; bool overlaps; LONG x, y; } cases[] = {
-        {40, 60, true, 40, 60},           {1000, 700, true, 821, 666},     {100000, 60, false, 821, 60},
-        {-300, -100, false, -3, -22},     {INT_MIN, INT_MAX, false, -3, 666}, {1021, 60, false, 821, 60},
-        {-203, 60, false, -3, 60},        {40, 716, false, 40, 666},       {40, -72, false, 40, -22},  // touching
+    // A 1280 x 720 screen whose work area ends above a taskbar 30 high; a
+    // line 45 high. Enough ink on the screen: 45 wide (all of a narrower
+    // ink) and half its height. Otherwise the least move into the work area.
+    const RECT screen = {0, 0, 1280, 720}, work = {0, 0, 1280, 690};
+    const RECT text = {10, 26, 210, 63}, blankFirst = {300, 26, 500, 63}, narrow = {10, 26, 40, 63};
+    const struct { const char* what; RECT ink; LONG x, y, toX, toY; } cases[] = {
+        {"well inside", text, 100, 100, 100, 100},
+        {"45 wide at the right", text, 1225, 100, 1225, 100},
+        {"44 wide at the right", text, 1226, 100, 1225, 100},
+        {"a sliver at the right", text, 1250, 100, 1225, 100},
+        {"45 wide at the left", text, -165, 100, -165, 100},
+        {"44 wide at the left", text, -166, 100, -165, 100},
+        {"half its height at the top", text, 100, -44, 100, -44},
+        {"less at the top", text, 100, -45, 100, -44},
+        {"half its height under the work area", text, 100, 675, 100, 675},
+        {"less at the bottom", text, 100, 676, 100, 645},
+        {"stored at 1275, 0", text, 1275, 0, 1225, 0},
+        {"a corner of the box off the top left", text, -200, -55, -165, -44},
+        {"blank text first at 1200", blankFirst, 1200, 100, 935, 100},
+        {"blank text after at -250", text, -250, 100, -165, 100},
+        {"narrow ink, all of it", narrow, 1260, 100, 1240, 100},
+        {"far off", text, INT_MIN, INT_MAX, -165, 645},
     };
     for (const auto& c : cases) {
-        const POINT p = MoveInto({c.left, c.top}, glyphs, work);
-        EXPECT_EQ(std::make_tuple(Overlaps(GlyphsAt({c.left, c.top}, glyphs), work), p.x, p.y),
-                  std::make_tuple(c.overlaps, c.x, c.y))
-            << c.left << "," << c.top;
+        const POINT to = KeepInkOnScreen({c.x, c.y}, c.ink, 45, screen, work);
+        EXPECT_EQ(std::make_pair(to.x, to.y), std::make_pair(c.toX, c.toY)) << c.what;
     }
-    // Glyphs wider than the area keep their top-left corner in it.
-    EXPECT_EQ(MoveInto({5000, 10}, {0, 0, 2000, 50}, work).x, 0);
-    // The glyphs are the text where it is drawn; without width, a square a line high.
+    // The screen made 800 x 600 under a clock 5 px in from its old right edge.
+    const POINT shrunk = KeepInkOnScreen({1265, 100}, text, 45, {0, 0, 800, 600}, {0, 0, 800, 600});
+    EXPECT_EQ(std::make_pair(shrunk.x, shrunk.y), std::make_pair(LONG{745}, LONG{100}));
+    // A work area lower than the half of the ink it should show holds what it can.
+    EXPECT_EQ(KeepInkOnScreen({100, 900}, text, 45, screen, {0, 0, 1280, 10}).y, -26);
+
+    // Where the ink is on the screen, clamped far beyond any screen.
+    const RECT distant = InkAt({INT_MAX, INT_MIN}, text);
+    EXPECT_EQ(std::make_tuple(distant.left, distant.top, distant.right), std::make_tuple(LONG{0x3FFFFFFF}, LONG{-0x3FFFFFFF}, LONG{0x3FFFFFFF}));
+    // The glyphs' box; without width, a square a line high.
     for (const auto& [width, right] : {std::pair<LONG, LONG>{134, 137}, {0, 59}, {-4, 59}}) {
         const RECT box = GlyphBox(3, 24, width, 56);
         EXPECT_EQ(std::tie(box.left, box.top, box.right, box.bottom), std::make_tuple(3L, 24L, right, 80L)) << width;
+    }
+    // A dialog wholly inside the work area, or its top-left where it is larger.
+    const struct { POINT at; RECT part; LONG x, y; } dialogs[] = {
+        {{40, 60}, {0, 0, 200, 100}, 40, 60}, {{1200, 650}, {0, 0, 200, 100}, 1080, 590},
+        {{-50, -20}, {0, 0, 200, 100}, 0, 0}, {{5000, 10}, {0, 0, 2000, 50}, 0, 10},
+    };
+    for (const auto& d : dialogs) {
+        const POINT p = MoveInto(d.at, d.part, work);
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(d.x, d.y)) << d.at.x << "," << d.at.y;
     }
 }
 

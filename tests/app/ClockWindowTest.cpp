@@ -61,6 +61,7 @@ struct Ledger {
     bool cursorFails = false, refuseRegions = false, refuseWrites = false;
     std::set<std::string> missing;  // functions GetProcAddress does not find
     UINT menuFirst = 0;  // the first command of the last popup menu
+    POINT menuAt = {0, 0};  // where it opened
     POINT cursor = {0, 0};
     SYSTEMTIME now = {};
 } g;
@@ -100,9 +101,9 @@ UINT_PTR WINAPI OnSetTimer(HWND w, UINT_PTR id, UINT ms, TIMERPROC proc)
     return realSetTimer(w, id, ms, proc);
 }
 int WINAPI OnMessageBox(HWND, LPCSTR, LPCSTR, UINT) { return ++g.boxes, IDOK; }
-BOOL WINAPI OnTrackPopupMenu(HMENU menu, UINT, int, int, int, HWND, const RECT*)
+BOOL WINAPI OnTrackPopupMenu(HMENU menu, UINT, int x, int y, int, HWND, const RECT*)
 {
-    return g.menuFirst = GetMenuItemID(menu, 0), FALSE;
+    return g.menuAt = {x, y}, g.menuFirst = GetMenuItemID(menu, 0), FALSE;
 }
 LONG WINAPI OnRegSetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
 {
@@ -215,6 +216,8 @@ RECT Glyphs(HWND clock)
     OffsetRect(&box, Rect(clock).left, Rect(clock).top);
     return box;
 }
+
+ClockSettings Stored() { ClockSettings s; return LoadSettings(s), s; }
 
 TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 {
@@ -447,32 +450,84 @@ TEST_F(ClockWindow, AtTheBottomItStaysBeneathEveryWindow)
     });
 }
 
-TEST_F(ClockWindow, GlyphsOffEveryScreenAreShownOnTheNearestOne)
+
+// The clock's ink, on the screen, leaves what a user needs to find and grab
+// it: as wide as it is high (a line is higher still), half its height.
+bool EnoughOnTheScreen(HWND clock)
 {
-    // Control 1001 reaches the screen from here, a short text's glyphs do not.
-    m_stored.WindowLeft = -150;
-    std::strcpy(m_stored.Format.DispFormat, "HH:mm");
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT ink = Glyphs(clock), shown;
+    IntersectRect(&shown, &ink, &screen);
+    return shown.right - shown.left >= ink.bottom - ink.top && 2 * (shown.bottom - shown.top) >= ink.bottom - ink.top;
+}
+
+// Left with a sliver of its glyphs at the right edge, a bigger font keeps
+// enough of them on the screen, as do a change of display or work area;
+// only the user's moves are stored.
+TEST_F(ClockWindow, TheGlyphsStayWhereAUserCanFindThem)
+{
+    m_stored.WindowLeft = GetSystemMetrics(SM_CXSCREEN) - 50;
     for (bool multiMonitor : {true, false}) {
         if (!multiMonitor)
             g.missing = {"MonitorFromRect", "GetMonitorInfoA"};
         Run([multiMonitor](HWND clock) {
-            const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            auto GlyphsOnTheScreen = [clock, &screen] {
-                RECT r = Glyphs(clock), both;
-                return IntersectRect(&both, &r, &screen) && EqualRect(&both, &r);
-            };
-            EXPECT_TRUE(GlyphsOnTheScreen()) << "at start-up; multi-monitor " << multiMonitor;
+            EXPECT_TRUE(EnoughOnTheScreen(clock)) << "at start-up; multi-monitor " << multiMonitor;
+            g_settings.FontInfo.lfHeight = -96;
+            Change(clock, CHANGED_FONT);
+            EXPECT_TRUE(EnoughOnTheScreen(clock)) << "after a bigger font";
             for (UINT msg : {WM_DISPLAYCHANGE, WM_SETTINGCHANGE}) {
                 SetWindowPos(clock, nullptr, 5000, 5000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 SendMessageA(clock, msg, msg == WM_SETTINGCHANGE ? SPI_SETWORKAREA : 0, 0);
-                EXPECT_TRUE(GlyphsOnTheScreen()) << "after message " << msg;
+                EXPECT_TRUE(EnoughOnTheScreen(clock)) << "after message " << msg;
             }
-            EXPECT_EQ(g_settings.WindowLeft, -150) << "the stored place was changed";
+            EXPECT_EQ(Stored().WindowLeft, GetSystemMetrics(SM_CXSCREEN) - 50) << "a move of the clock's own was stored";
         });
     }
 }
 
-ClockSettings Stored() { ClockSettings s; return LoadSettings(s), s; }
+// From the keyboard alone: the system menu's Move with the arrow keys is
+// stored where it ends, and Shift+F10 or the menu key opens the clock's
+// menu at its glyphs.
+TEST_F(ClockWindow, AKeyboardMoveIsStoredAndTheMenuOpensFromTheKeyboard)
+{
+    Run([](HWND clock) {
+        ShowWindow(clock, SW_SHOW);
+        SetForegroundWindow(clock);
+        const LONG left = Rect(clock).left;
+        {
+            TestThread keys([] {
+                Sleep(300);
+                for (WORD key : {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RETURN}) {
+                    INPUT in[2] = {};
+                    in[0].type = in[1].type = INPUT_KEYBOARD;
+                    in[0].ki.wVk = in[1].ki.wVk = key;
+                    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+                    SendInput(2, in, sizeof(INPUT));
+                    Sleep(50);
+                }
+            });
+            SendMessageA(clock, WM_SYSCOMMAND, SC_MOVE, 0);
+        }
+        EXPECT_GT(Rect(clock).left, left) << "the move loop did not move the clock";
+        EXPECT_EQ(Stored().WindowLeft, Rect(clock).left) << "the keyboard move was not stored";
+
+        const RECT ink = Glyphs(clock);
+        // Shift+F10, then the menu key, as they reach the clock.
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_SHIFT] = 0x80;
+        SetKeyboardState(state);
+        for (UINT msg : {WM_SYSKEYDOWN, WM_KEYUP}) {
+            g.menuFirst = 0;
+            const WPARAM key = msg == WM_SYSKEYDOWN ? VK_F10 : VK_APPS;
+            SendMessageA(clock, msg, key, 0);
+            state[VK_SHIFT] = 0;
+            SetKeyboardState(state);
+            EXPECT_EQ(g.menuFirst, UINT{ID_POPUP_ABOUT}) << "no menu for key " << key;
+            EXPECT_TRUE(PtInRect(&ink, g.menuAt)) << "the menu is not at the glyphs";
+        }
+    });
+}
 
 TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
 {
@@ -492,6 +547,12 @@ TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
         SendMessageA(clock, WM_LBUTTONUP, 0, 0);
         EXPECT_EQ(Rect(clock).left, 240) << "moved after the capture was lost";
         EXPECT_EQ(Stored().WindowLeft, 240) << "not stored where the drag left it";
+        // Dropped off the screen, it comes back far enough and is stored there.
+        SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        g.cursor = {-5000, 400};
+        SendMessageA(clock, WM_LBUTTONUP, 0, 0);
+        EXPECT_TRUE(EnoughOnTheScreen(clock));
+        EXPECT_EQ(Stored().WindowLeft, Rect(clock).left);
 
         // A save that fails is told once; the next one writes the whole block.
         g.refuseWrites = true;
