@@ -90,8 +90,7 @@ TEST_F(CodePageTest, FieldCopyCutsOnWholeCharacters)
         UINT codePage;
         const char *text, *stored;
     } cases[] = {{1252, "abc", "abc"}, {1252, "abcd", "abc"}, {1252, "ab\x82\xA0", "ab\x82"},
-                 {932, "ab\x82\xA0", "ab"}, {932, "\x82\xA0z", "\x82\xA0z"}, {932, "ab\xFC\x40", "ab"},
-                 {932, "ab\xFD\x40", "ab\xFD"}, {932, "ab\x81\x40", "ab"}, {932, "ab\x82", "ab\x82"}};
+                 {932, "ab\x82\xA0", "ab"}, {932, "\x82\xA0z", "\x82\xA0z"}, {932, "ab\x82", "ab\x82"}};
     for (const auto& c : cases) {
         if (!UseCodePage(c.codePage))
             continue;
