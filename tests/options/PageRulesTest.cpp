@@ -80,14 +80,16 @@ TEST(PageRules, FormatGivesTextNowAndSampleTimeKeepsOnlyTheYear)
 }
 
 // A page's text goes into its field cut after the last whole character that
-// leaves room for the terminator.
+// leaves room for the terminator; 0x93 0xFA is one character in code page 932
+// whose trail byte is also a lead byte.
 TEST_F(CodePageTest, FieldCopyCutsOnWholeCharacters)
 {
     const struct {
         UINT codePage;
         const char *text, *stored;
     } cases[] = {{1252, "abc", "abc"}, {1252, "abcd", "abc"}, {1252, "ab\x82\xA0", "ab\x82"},
-                 {932, "ab\x82\xA0", "ab"}, {932, "\x82\xA0z", "\x82\xA0z"}, {932, "ab\x82", "ab\x82"}};
+                 {932, "ab\x82\xA0", "ab"}, {932, "\x82\xA0z", "\x82\xA0z"}, {932, "ab\x82", "ab\x82"},
+                 {932, "\x93\xFA\x93\xFA", "\x93\xFA"}};
     for (const auto& c : cases) {
         if (!UseCodePage(c.codePage))
             continue;
