@@ -6,18 +6,17 @@
 
 CClockApp theApp;
 
-BOOL CClockApp::InitInstance()
+void CClockApp::InitInstance()
 {
     g_settings.OsVersion.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
     GetVersionExA(&g_settings.OsVersion);
 
     const SingleClock single;
     if (!single.IsFirst())
-        return FALSE;
+        return;
 
     CClockDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
-    return FALSE;
 }

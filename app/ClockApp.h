@@ -6,5 +6,5 @@
 
 class CClockApp : public CWinApp {
 public:
-    BOOL InitInstance() override;
+    void InitInstance() override;
 };

@@ -14,6 +14,11 @@ size_t FitLength(const char* text, size_t length, size_t limit)
     return fit;
 }
 
+bool StandInLeadByte(UINT codePage, BYTE b)
+{
+    return codePage == 932 && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
+}
+
 #ifdef _WIN32
 
 bool IsLeadByte(BYTE b) { return IsDBCSLeadByte(b) != FALSE; }
@@ -29,12 +34,7 @@ UINT g_active = 1252;
 void SetActive(UINT codePage) { g_active = codePage; }
 UINT Active() { return g_active; }
 
-bool IsLeadByte(BYTE b)
-{
-    if (g_active != 932)
-        return false;
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+bool IsLeadByte(BYTE b) { return StandInLeadByte(g_active, b); }
 
 const char* Next(const char* p)
 {

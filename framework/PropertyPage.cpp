@@ -25,11 +25,7 @@ void CPropertyPage::UseFont(const DialogFont& font)
     m_psp.pResource = reinterpret_cast<LPCDLGTEMPLATE>(m_template.data());
 }
 
-void CPropertyPage::SetModified(BOOL changed)
-{
-    if (m_hWnd)
-        ::SendMessageA(GetParent(), changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
-}
+void CPropertyPage::SetModified() { ::SendMessageA(GetParent(), PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0); }
 
 BOOL CPropertyPage::OnApply()
 {

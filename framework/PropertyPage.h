@@ -16,8 +16,9 @@ class CPropertyPage : public CDialog {
 public:
     explicit CPropertyPage(UINT templateId);
 
-    // Tells the sheet the page has unapplied changes (it enables Apply).
-    void SetModified(BOOL changed = TRUE);
+    // Tells the sheet the page has unapplied changes: it enables Apply, and
+    // greys it again once everything is applied.
+    void SetModified();
 
     virtual BOOL OnKillActive() { return UpdateData(DDX::FromControls); }
     virtual BOOL OnApply();  // runs OnOK

@@ -31,16 +31,6 @@ CWinApp::~CWinApp()
         g_app = nullptr;
 }
 
-int CWinApp::Run()
-{
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
-
 CWinApp* TheApp() { return g_app; }
 
 HWND MainWindow() { return g_app && g_app->m_pMainWnd ? g_app->m_pMainWnd->m_hWnd : nullptr; }

@@ -1,5 +1,6 @@
 // The application object: one global instance, whose InitInstance the
-// program's entry point runs. Returning FALSE from it ends the process.
+// program's entry point runs. The program's windows are modal, so there is
+// no message loop after it: the process ends when InitInstance returns.
 #pragma once
 
 #include "framework/Wnd.h"
@@ -11,11 +12,8 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    virtual BOOL InitInstance() { return FALSE; }
-    // The thread's message loop, run only when InitInstance returned TRUE.
-    virtual int Run();
+    virtual void InitInstance() {}
 
-    HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;
 };
 

@@ -11,24 +11,10 @@ void __main();  // the compiler's: runs the static constructors, queues the dest
 void __cdecl __set_app_type(int);
 }
 
-namespace {
-
-int RunApp(HINSTANCE instance)
-{
-    CWinApp* app = TheApp();
-    if (!app)
-        return 1;
-    app->m_hInstance = instance;
-    if (!app->InitInstance())
-        return 0;
-    return app->Run();
-}
-
-}  // namespace
-
 extern "C" void WinMainCRTStartup()
 {
     __set_app_type(2);  // a GUI program: the runtime reports its errors in a message box
     __main();
-    std::exit(RunApp(GetModuleHandleA(nullptr)));  // runs the destructors, then ends the process
+    TheApp()->InitInstance();  // the program's one application object, made by __main
+    std::exit(0);              // runs the destructors, then ends the process
 }

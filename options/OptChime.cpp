@@ -79,7 +79,7 @@ void COptChime::OnHourChime()
     const bool on = IsButtonChecked(IDC_HOUR_CHIME);
     for (int id : {IDC_EACH_HOUR, IDC_HOUR_SOUND, IDC_HOUR_REF, IDC_HOUR_TEST})
         EnableItem(id, on);
-    SetModified(TRUE);
+    SetModified();
 }
 
 void COptChime::OnHalfChime()
@@ -87,10 +87,10 @@ void COptChime::OnHalfChime()
     const bool on = IsButtonChecked(IDC_HALF_CHIME);
     for (int id : {IDC_HALF_SOUND, IDC_HALF_REF, IDC_HALF_TEST})
         EnableItem(id, on);
-    SetModified(TRUE);
+    SetModified();
 }
 
-void COptChime::OnEachHour() { SetModified(TRUE); }
+void COptChime::OnEachHour() { SetModified(); }
 
 void COptChime::OnHourRef() { ChooseWave(g_settings.ChimeHourSound, m_strHourSound, IDC_HOUR_SOUND); }
 
@@ -118,7 +118,7 @@ void COptChime::ChooseWave(const char* stored, std::string& working, int shownId
         return;
     working = file;
     SetDlgItemTextA(m_hWnd, shownId, file);
-    SetModified(TRUE);
+    SetModified();
 }
 
 void COptChime::OnHourTest() { PlayShown(GetDlgItem(IDC_HOUR_SOUND)); }

@@ -130,7 +130,7 @@ void COptForm::OnOK()
     CPropertyPage::OnOK();
 }
 
-void COptForm::OnChange() { SetModified(TRUE); }
+void COptForm::OnChange() { SetModified(); }
 
 // Each "Default" button first saves the page, so unapplied edits elsewhere
 // on it survive the reload.

@@ -77,7 +77,7 @@ void COptGen::OnFontRef()
         return;
     m_lf = chosen;
     ShowFont();
-    SetModified(TRUE);
+    SetModified();
 }
 
 void COptGen::OnColorRef()
@@ -105,10 +105,10 @@ void COptGen::OnColorRef()
     m_clrFore = cc.rgbResult;
     m_brColor.reset(CreateSolidBrush(m_clrFore));
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-    SetModified(TRUE);
+    SetModified();
 }
 
-void COptGen::OnTopMost() { SetModified(TRUE); }
+void COptGen::OnTopMost() { SetModified(); }
 
 void COptGen::OnOK()
 {

@@ -1,7 +1,7 @@
 // Reads the shipped i686 exe as Windows 98 / NT 4.0 would see it: every
 // import on the allowlist, the header of an old GUI program, no newer CRT or
-// API-set DLL, a DPI-aware manifest without Common-Controls 6, its size, and
-// no instruction an i486 lacks.
+// API-set DLL, its size, and no instruction an i486 lacks. (Its manifest,
+// from the same resource script, is read by the resource test.)
 // Arguments: the exe, the allowlist, objdump. A missing exe is a failure.
 #include <algorithm>
 #include <cctype>
@@ -60,24 +60,6 @@ struct Image {
         return s;
     }
     uint32_t Directory(int i, int field) const { return Read(opt + 96 + 8 * i + 4 * field, 4); }
-    // The data of resource type / id, first language; empty when absent.
-    std::string Resource(uint32_t type, uint32_t id) const
-    {
-        const uint32_t root = Offset(Directory(2, 0));
-        uint32_t dir = root;
-        for (uint32_t want : {type, id, 0u}) {
-            const uint32_t n = Read(dir + 12, 2) + Read(dir + 14, 2);
-            uint32_t next = 0;
-            for (uint32_t e = dir + 16; e < dir + 16 + 8 * n && !next; e += 8)
-                if (want == 0 || Read(e, 4) == want)
-                    next = root + (Read(e + 4, 4) & 0x7fffffff);
-            if (!root || !next)
-                return {};
-            dir = next;
-        }
-        const uint32_t at = Offset(Read(dir, 4)), size = Read(dir + 4, 4);
-        return at && at + static_cast<uint64_t>(size) <= g_pe.size() ? std::string(&g_pe[at], &g_pe[at] + size) : "";
-    }
 };
 
 // Instructions an i486 lacks, as objdump spells them: the P6's conditional
@@ -164,12 +146,6 @@ int main(int argc, char** argv)
                 Fail("imports " + dll + "!" + name + ", which is not on the allowlist");
         }
     }
-
-    const std::string manifest = pe.Resource(24, 1);
-    if (manifest.find("\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>") == std::string::npos)
-        Fail("the manifest (RT_MANIFEST 1) does not declare the program DPI-aware");
-    if (manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos)
-        Fail("the manifest asks for Common-Controls 6");
     CheckInstructions(argc > 3 ? argv[3] : "objdump", argv[1]);
     std::printf("%s: %zu bytes, %d failure(s)\n", argv[1], g_pe.size(), g_failures);
     return g_failures ? 1 : 0;

@@ -86,17 +86,6 @@ TEST_F(CodePageTest, FormatClockTextTokensQuotesAndOtherBytes)
     }
 }
 
-TEST(FormatClockText, SecondsUsedOnlyWhenSecondsAreShown)
-{
-    for (const char* format : {"ss", "HH:mm", "'ss'", "s"}) {
-        DisplayFormat f = WithFormat(format);
-        f.SecondsUsed = 7;
-        char out[CLOCK_TEXT_SIZE];
-        FormatClockText(out, &f, sizeof(out), &kSunday);
-        EXPECT_EQ(f.SecondsUsed, format[0] == 's' ? 1 : 0) << format;
-    }
-}
-
 TEST_F(CodePageTest, FormatClockTextNamesComeFromTheRecordAndStopAtTheirFieldEnd)
 {
     DisplayFormat f = WithFormat("MMM|ddd|t");

@@ -1,7 +1,8 @@
 // The options sheet as the program runs it, on the real resources, owned by
 // a hidden stand-in for the clock that counts the change messages posted to
-// it, while a script thread drives the pages. Each page's decisions are
-// tested on the host; here only that the page takes them up.
+// it, while a script thread drives the pages as a user would. Each page's
+// decisions are tested on the host; here that the page takes them up.
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -17,15 +18,41 @@
 #include "support/DialogDriver.h"
 #include "support/TestTime.h"
 
+#include <colordlg.h>
 #include <commdlg.h>
+#include <dlgs.h>
 #include <prsht.h>
 
 namespace {
 
-enum {
-    kOpenFileName = 0x47c,  // the open dialog's file-name field
-    kAddCustomColor = 0x2c8,  // the colour dialog's "Add to Custom Colors"
-};
+const int kApply = 0x3021;  // the sheet's Apply button
+
+using Action = std::function<void(HWND page)>;
+
+void Click(HWND page, int id) { SendDlgItemMessageA(page, id, BM_CLICK, 0, 0); }
+bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+std::string Text(HWND page, int id) { return WindowText(GetDlgItem(page, id)); }
+void Ok(HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0); }
+Action Clicks(int id) { return [=](HWND page) { Click(page, id); }; }
+Action Types(int id, const char* text) { return [=](HWND page) { SetDlgItemTextA(page, id, text); }; }
+
+// Something a user does on a page, whether it lights Apply, and what the page shows afterwards.
+struct Step { const char* what; Action act; bool lightsApply; std::string shown; };
+
+// Takes each step from a grey Apply (pressed first): the step lights it or
+// leaves it grey, and the page shows what the user chose at once.
+void Walk(HWND sheet, HWND page, std::string (*shown)(HWND page), std::initializer_list<Step> steps)
+{
+    for (const Step& s : steps) {
+        SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+        EXPECT_FALSE(Enabled(sheet, kApply)) << "Apply did not grey before: " << s.what;
+        s.act(page);
+        SendMessageA(page, WM_NULL, 0, 0);  // the page has taken the step
+        EXPECT_EQ(Enabled(sheet, kApply), s.lightsApply) << s.what;
+        EXPECT_EQ(shown ? shown(page) : "", s.shown) << s.what;
+    }
+}
 
 class OptionsSheet : public ::testing::Test {
 protected:
@@ -60,12 +87,6 @@ protected:
             DispatchMessageA(&msg);
     }
 
-    static void Click(HWND page, int id) { SendDlgItemMessageA(page, id, BM_CLICK, 0, 0); }
-    static bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-    static bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
-    static std::string Text(HWND page, int id) { return WindowText(GetDlgItem(page, id)); }
-    static void Ok(HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0); }
-
     static INT_PTR CALLBACK ClockProc(HWND, UINT msg, WPARAM, LPARAM)
     {
         s_messages += msg == WM_SETTINGS_CHANGED;
@@ -79,7 +100,46 @@ protected:
     static inline int s_messages = 0;
 };
 
-TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBoxAndCustomColours)
+// The font's name and size, and the swatch's colour as a COLORREF.
+std::string DisplayShown(HWND page)
+{
+    HWND swatch = GetDlgItem(page, IDC_COLOR);
+    UpdateWindow(page);  // paints what the page invalidated, nothing more
+    HDC dc = GetDC(swatch);
+    RECT r;
+    GetClientRect(swatch, &r);
+    char colour[8];
+    std::snprintf(colour, sizeof(colour), "%06lX", static_cast<unsigned long>(GetPixel(dc, r.right / 2, r.bottom / 2)));
+    ReleaseDC(swatch, dc);
+    return Text(page, IDC_FONT_NAME) + " " + Text(page, IDC_FONT_SIZE) + " " + colour;
+}
+
+Action FontDialog(const char* face, const char* size, int end)
+{
+    return [=](HWND page) {
+        RunCommonDialog(page, IDC_FONT_REF, cmb1, [=](HWND fonts) {
+            EXPECT_TRUE(PickListed(fonts, cmb1, face) && PickListed(fonts, cmb3, size)) << face << " " << size;
+        }, end);
+    };
+}
+
+// The colour typed in, optionally added to the custom colours; the dialog
+// then ends away from the page, so only the page can repaint its swatch.
+Action ColourDialog(COLORREF colour, bool addCustom, int end)
+{
+    return [=](HWND page) {
+        RunCommonDialog(page, IDC_COLOR_REF, COLOR_ADD, [=](HWND colours) {
+            for (int i = 0; i < 3; ++i)
+                SetDlgItemInt(colours, COLOR_RED + i, (colour >> (8 * i)) & 0xFF, FALSE);
+            if (addCustom)
+                SendMessageA(colours, WM_COMMAND, COLOR_ADD, 0);
+            SetWindowPos(colours, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            UpdateWindow(GetParent(page));
+        }, end);
+    };
+}
+
+TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
 {
     std::strcpy(g_settings.FontInfo.lfFaceName, "Liberation Sans");
     g_settings.FontInfo.lfHeight = -24;
@@ -92,9 +152,6 @@ TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBoxAndCustomColou
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
         EXPECT_TRUE(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom)
             << "the sheet reaches out of the work area";
-
-        EXPECT_EQ(Text(page, IDC_FONT_NAME), "Liberation Sans");
-        EXPECT_EQ(Text(page, IDC_FONT_SIZE), "18");
         EXPECT_TRUE(Checked(page, IDC_TOPMOST));
         // The page is rebuilt in the sheet's font.
         DialogFont sheetFont;
@@ -103,33 +160,43 @@ TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBoxAndCustomColou
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)), sizeof(pageFont), &pageFont);
         EXPECT_EQ(std::wstring(pageFont.lfFaceName, pageFont.lfFaceName + std::strlen(pageFont.lfFaceName)),
                   sheetFont.face);
-        Click(page, IDC_TOPMOST);
 
-        // A custom colour added, the colour kept: saved all the same.
-        PostClick(page, IDC_COLOR_REF);
-        HWND colours = WaitForWindowWhere([](HWND w) { return GetDlgItem(w, kAddCustomColor) != nullptr; });
-        ASSERT_NE(colours, nullptr);
-        SendMessageA(colours, WM_COMMAND, kAddCustomColor, 0);
-        PostMessageA(colours, WM_COMMAND, IDOK, 0);
-        WaitUntil([colours] { return !IsWindow(colours); });
+        EXPECT_EQ(DisplayShown(page), "Liberation Sans 18 FFFFFF");
+        Walk(sheet, page, &DisplayShown, {
+            {"a font chosen", FontDialog("DejaVu Sans", "20", IDOK), true, "DejaVu Sans 20 FFFFFF"},
+            {"the font dialog cancelled", FontDialog("Liberation Serif", "28", IDCANCEL), false,
+             "DejaVu Sans 20 FFFFFF"},
+            {"a colour chosen", ColourDialog(RGB(32, 64, 128), false, IDOK), true, "DejaVu Sans 20 804020"},
+            // The custom colours are kept at once all the same.
+            {"the colour dialog cancelled", ColourDialog(RGB(255, 0, 0), true, IDCANCEL), false,
+             "DejaVu Sans 20 804020"},
+            {"TopMost", Clicks(IDC_TOPMOST), true, "DejaVu Sans 20 804020"},
+        });
         Ok(sheet);
     });
     EXPECT_EQ(m_result, IDOK) << "the sheet did not close on OK";
+    EXPECT_STREQ(g_settings.FontInfo.lfFaceName, "DejaVu Sans");
+    EXPECT_EQ(g_settings.ForeColor, RGB(32, 64, 128));
     EXPECT_EQ(g_settings.ZOrder, 0);
-    EXPECT_EQ(g_settings.ColorTable[0], g_settings.ForeColor);
-    EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_ZORDER | CHANGED_CUSTOM_COLORS});
-    EXPECT_EQ(s_messages, 2);
+    EXPECT_EQ(g_settings.ColorTable[0], RGB(255, 0, 0));
+    EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_FONT | CHANGED_COLOR | CHANGED_ZORDER | CHANGED_CUSTOM_COLORS});
+    EXPECT_EQ(s_messages, 7);  // at each of five Applies, for the custom colours, at OK
 }
 
-TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
+TEST_F(OptionsSheet, FormatPageOffersApplyTestsAppliesAndRestoresDefaults)
 {
     g_settings.Format.Conv0to12 = 1;
     Run(1, "Format", [](HWND sheet, HWND page) {
         EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "yyyy/MM/dd(ddd) HH:mm:ss");
         EXPECT_TRUE(Checked(page, IDC_CONV0TO12));
         EXPECT_EQ(SendDlgItemMessageA(page, IDC_DISP_FORMAT, EM_GETLIMITTEXT, 0, 0), FORMAT_SIZE - 1);
-        SetDlgItemTextA(page, IDC_DISP_FORMAT, "MMM d");
-        SetDlgItemTextA(page, IDC_MONTH12, "Dez");
+        Walk(sheet, page, nullptr, {
+            {"a marker", Types(IDC_PM, "x."), true, ""},
+            {"a day's name", Types(IDC_DAY7, "x."), true, ""},
+            {"the twelve-hour box", Clicks(IDC_CONV0TO12), true, ""},
+            {"the format", Types(IDC_DISP_FORMAT, "MMM d"), true, ""},
+            {"a month's name", Types(IDC_MONTH12, "Dez"), true, ""},
+        });
         PostClick(page, IDC_TEST1);
         EXPECT_EQ(CloseMessageBox("Zentik Test1"), "Dez 6");
         EXPECT_STREQ(g_settings.Format.MonthName[11], "Dec") << "tested before applying";
@@ -138,8 +205,8 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
         SetDlgItemTextA(page, IDC_DISP_FORMAT, "MMM");
         SetDlgItemTextA(page, IDC_MONTH12, "");
         SendMessageA(sheet, PSM_APPLY, 0, 0);
-        EXPECT_STREQ(g_settings.Format.DispFormat, "yyyy/MM/dd(ddd) HH:mm:ss");
-        EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "yyyy/MM/dd(ddd) HH:mm:ss") << "the page shows a format not in effect";
+        EXPECT_STREQ(g_settings.Format.DispFormat, "MMM d");
+        EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "MMM d") << "the page shows a format not in effect";
         EXPECT_STREQ(g_settings.Format.MonthName[11], "");
 
         SetDlgItemTextA(page, IDC_DISP_FORMAT, "yyyy MMM d");
@@ -152,61 +219,76 @@ TEST_F(OptionsSheet, FormatPageTestsAppliesAndRestoresDefaults)
         Click(page, IDC_DEFAULT_MONTH);
         EXPECT_EQ(Text(page, IDC_MONTH12), "Dec");
         EXPECT_EQ(Text(page, IDC_DAY1), "So");
-        for (int id : {IDC_MONTH1, IDC_DAY7, IDC_PM})
-            SetDlgItemTextA(page, id, "x.");
         Ok(sheet);
     });
     const DisplayFormat& f = g_settings.Format;
-    EXPECT_EQ(std::string(f.MonthName[0]) + f.DayOfWeek[6] + f.HourMarker[1], "x.x.x.");
-    EXPECT_STREQ(g_settings.Format.MonthName[11], "Dec");
-    EXPECT_STREQ(g_settings.Format.DispFormat, "MMM");
-    EXPECT_STREQ(g_settings.Format.DayOfWeek[0], "So");
+    EXPECT_EQ(std::string(f.DayOfWeek[6]) + f.HourMarker[1] + f.MonthName[11] + f.DayOfWeek[0], "x.x.DecSo");
+    EXPECT_EQ(f.Conv0to12, 0);
+    EXPECT_STREQ(f.DispFormat, "MMM");
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_GENERAL});
-    EXPECT_EQ(s_messages, 4);  // from the Display page too, opened first, at Apply and at OK
+    EXPECT_EQ(s_messages, 14);  // from the Display page too, opened first, at each Apply and at OK
 }
 
-TEST_F(OptionsSheet, ChimesPageBoxesBrowsingAndTooLongPaths)
+// Each wave's path, "off" while it cannot be changed.
+std::string ChimesShown(HWND page)
+{
+    auto wave = [page](int path, int ref) { return (Enabled(page, ref) ? "" : "off ") + Text(page, path); };
+    return wave(IDC_HOUR_SOUND, IDC_HOUR_REF) + " | " + wave(IDC_HALF_SOUND, IDC_HALF_REF);
+}
+
+// "Ref..": the open dialog starts on the stored wave (the default here), then
+// `typed` is entered and the dialog ended with `end`.
+Action WaveDialog(int button, const char* typed, int end)
+{
+    return [=](HWND page) {
+        RunCommonDialog(page, button, cmb13, [=](HWND open) {
+            char folder[MAX_PATH] = {};
+            SendMessageA(open, CDM_GETFOLDERPATH, sizeof(folder), reinterpret_cast<LPARAM>(folder));
+            EXPECT_EQ(_stricmp(folder, "C:\\WINDOWS\\MEDIA"), 0) << folder;
+            EXPECT_EQ(WindowText(GetDlgItem(open, cmb13)), "CHIMES.WAV");
+            SetDlgItemTextA(open, cmb13, typed);
+        }, end);
+    };
+}
+
+TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
 {
     CreateDirectoryA("C:\\WINDOWS\\MEDIA", nullptr);
+    CreateDirectoryA("C:\\zentik", nullptr);
+    for (const char* wave : {"C:\\zentik\\hour.wav", "C:\\zentik\\half.wav"})
+        CloseHandle(CreateFileA(wave, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     g_settings.ChimeHour = 2;
     g_settings.ChimeHalf = 0;
     Run(2, "Chimes", [](HWND sheet, HWND page) {
         EXPECT_FALSE(Checked(page, IDC_HOUR_CHIME) || Checked(page, IDC_EACH_HOUR));
-        EXPECT_FALSE(Enabled(page, IDC_HOUR_REF) || Enabled(page, IDC_HALF_SOUND));
-        Click(page, IDC_HOUR_CHIME);
-        Click(page, IDC_HALF_CHIME);
-        EXPECT_TRUE(Enabled(page, IDC_HOUR_REF) && Enabled(page, IDC_HALF_SOUND));
-
-        // "Ref.." starts in the stored path's folder, on its file name, not
-        // from a path the page holds but has not applied.
-        SetDlgItemTextA(page, IDC_HOUR_SOUND, "D:\\elsewhere\\new.wav");
-        ShowSheetPage(sheet, 0, "Display");  // leaving the page takes its edits
-        ASSERT_EQ(ShowSheetPage(sheet, 2, "Chimes"), page);
-        PostClick(page, IDC_HOUR_REF);
-        HWND open = WaitForWindowWhere([](HWND w) { return GetDlgItem(w, kOpenFileName) != nullptr; });
-        ASSERT_NE(open, nullptr);
-        char folder[MAX_PATH] = {};
-        SendMessageA(open, CDM_GETFOLDERPATH, sizeof(folder), reinterpret_cast<LPARAM>(folder));
-        EXPECT_EQ(_stricmp(folder, "C:\\WINDOWS\\MEDIA"), 0) << folder;
-        EXPECT_EQ(WindowText(GetDlgItem(open, kOpenFileName)), "CHIMES.WAV");
-        PostMessageA(open, WM_COMMAND, IDCANCEL, 0);
-        WaitUntil([open] { return !IsWindow(open); });
+        const std::string stored = "C:\\WINDOWS\\MEDIA\\CHIMES.WAV", half = " | C:\\zentik\\half.wav";
+        EXPECT_EQ(ChimesShown(page), "off " + stored + " | off " + stored);
+        Walk(sheet, page, &ChimesShown, {
+            {"the hour chime", Clicks(IDC_HOUR_CHIME), true, stored + " | off " + stored},
+            {"once for each hour", Clicks(IDC_EACH_HOUR), true, stored + " | off " + stored},
+            {"the half-hour chime", Clicks(IDC_HALF_CHIME), true, stored + " | " + stored},
+            {"a wave chosen", WaveDialog(IDC_HALF_REF, "C:\\zentik\\half.wav", IDOK), true, stored + half},
+            {"Ref.. cancelled", WaveDialog(IDC_HOUR_REF, "C:\\zentik\\hour.wav", IDCANCEL), false, stored + half},
+        });
+        // Not from a choice the page holds but has not applied.
+        WaveDialog(IDC_HOUR_REF, "C:\\zentik\\hour.wav", IDOK)(page);
+        WaveDialog(IDC_HOUR_REF, "", IDCANCEL)(page);
 
         // A path longer than its field is refused, and nothing is stored.
         SetDlgItemTextA(page, IDC_HALF_SOUND, std::string(SOUND_PATH_SIZE, 'a').c_str());
         PostMessageA(sheet, PSM_APPLY, 0, 0);
         EXPECT_EQ(CloseMessageBox(AppName()), "Please enter no more than 255 characters.");
-        EXPECT_EQ(g_settings.ChimeHour, 2);
+        EXPECT_EQ(g_settings.ChimeHourSound, stored);
 
         SetDlgItemTextA(page, IDC_HALF_SOUND, "half.wav");
         Ok(sheet);
     });
-    EXPECT_EQ(g_settings.ChimeHour, 1);
+    EXPECT_EQ(g_settings.ChimeHour, 3);
     EXPECT_EQ(g_settings.ChimeHalf, 1);
-    EXPECT_STREQ(g_settings.ChimeHourSound, "D:\\elsewhere\\new.wav");
+    EXPECT_STREQ(g_settings.ChimeHourSound, "C:\\zentik\\hour.wav");
     EXPECT_STREQ(g_settings.ChimeHalfSound, "half.wav");
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_GENERAL});
-    EXPECT_EQ(s_messages, 2);  // from the Display page too
+    EXPECT_EQ(s_messages, 12);  // from the Display page too
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // What the code relies on in the resources and nothing else checks: the
-// styles its behaviour depends on and the popup menu's commands in order.
+// styles its behaviour depends on, the popup menu's commands in order, and
+// the manifest.
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -22,6 +24,19 @@ TEST(Resources, ClockWindowStyles)
     EXPECT_EQ(styles[1] & (WS_POPUP | WS_CAPTION | DS_ABSALIGN), DWORD{WS_POPUP | WS_CAPTION | DS_ABSALIGN});
     EXPECT_TRUE(TemplateFixesPosition(t));
 
+}
+
+// DPI-aware, so drawn at the screen's resolution; no Common-Controls 6, so
+// the sheet keeps the classic look.
+TEST(Resources, ManifestIsDpiAwareWithoutCommonControls6)
+{
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                               SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find("\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"),
+              manifest.npos);
+    EXPECT_EQ(manifest.find("Microsoft.Windows.Common-Controls"), manifest.npos);
 }
 
 TEST(Resources, PopupMenuCommandsInOrder)

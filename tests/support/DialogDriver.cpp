@@ -1,5 +1,6 @@
 #include "support/DialogDriver.h"
 
+#include <gtest/gtest.h>
 #include <prsht.h>
 
 #include <vector>
@@ -47,6 +48,26 @@ std::string WindowText(HWND hwnd)
 }
 
 void PostClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool PickListed(HWND dialog, int id, const char* text)
+{
+    HWND list = GetDlgItem(dialog, id);
+    if (SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)) == CB_ERR)
+        return false;
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    return true;
+}
+
+void RunCommonDialog(HWND owner, int button, int field, const std::function<void(HWND)>& fill, int end)
+{
+    PostClick(owner, button);
+    HWND dialog = WaitForWindowWhere([field](HWND w) { return GetDlgItem(w, field) != nullptr; });
+    ASSERT_NE(dialog, nullptr) << "no dialog came";
+    fill(dialog);
+    PostMessageA(dialog, WM_COMMAND, end, 0);
+    WaitUntil([dialog] { return !IsWindow(dialog); });
+    SendMessageA(owner, WM_NULL, 0, 0);  // answered once the click's handler has returned
+}
 
 std::string CloseMessageBox(const char* caption)
 {

@@ -17,6 +17,12 @@ HWND WaitForWindow(const char* caption, DWORD timeoutMs = 10000);
 std::string WindowText(HWND hwnd);
 // Clicks a control without waiting for what the click starts (a modal dialog).
 void PostClick(HWND dialog, int id);
+// Picks `text` in the combo box `id` as a click would; false when it is not listed.
+bool PickListed(HWND dialog, int id, const char* text);
+// Clicks `button` on `owner`, runs `fill` on the dialog that opens (the one
+// with a control `field`), ends it with `end` and returns once `owner` has
+// taken the result.
+void RunCommonDialog(HWND owner, int button, int field, const std::function<void(HWND)>& fill, int end);
 // Closes the message box captioned `caption` with OK and returns its text
 // ("" when none came).
 std::string CloseMessageBox(const char* caption);
