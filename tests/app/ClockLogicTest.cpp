@@ -151,28 +151,4 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
     }
 }
 
-TEST(ClockDrag, OnlyAPressedDragWithACursorMovesOrStores)
-{
-    const POINT grabbed = {150, 80}, window = {100, 60}, later = {400, 300};
-    POINT to = {-1, -1};
-    ClockDrag idle;
-    EXPECT_FALSE(idle.Follow(&later, &to));
-    EXPECT_EQ(idle.Release(&later, &to), ClockDrag::kNoDrag) << "a button-up without a button-down";
-
-    ClockDrag drag;
-    drag.Press(&grabbed, window);
-    ASSERT_TRUE(drag.Follow(&later, &to));
-    EXPECT_EQ(std::tie(to.x, to.y), std::make_tuple(350L, 280L));
-    EXPECT_FALSE(drag.Follow(nullptr, &to)) << "an unread cursor moved the clock";
-    EXPECT_EQ(drag.Release(&later, &to), ClockDrag::kMoveTo);
-    EXPECT_EQ(drag.Release(&later, &to), ClockDrag::kNoDrag) << "released twice";
-
-    drag.Press(&grabbed, window);
-    EXPECT_EQ(drag.Release(nullptr, &to), ClockDrag::kStayPut) << "capture lost or cursor unread";
-    EXPECT_FALSE(drag.Follow(&later, &to)) << "still following after the drag ended";
-
-    drag.Press(nullptr, window);
-    EXPECT_FALSE(drag.Active()) << "a drag without a grab point";
-}
-
 }  // namespace
