@@ -99,10 +99,9 @@ TEST_F(OptionsSheet, DisplayPageShowsTheFontAndStoresTheTopMostBoxAndCustomColou
         // The page is rebuilt in the sheet's font.
         DialogFont sheetFont;
         ASSERT_TRUE(SheetFont(&sheetFont));
-        LOGFONTA pageFont = {};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)), sizeof(pageFont), &pageFont);
-        EXPECT_EQ(std::wstring(pageFont.lfFaceName, pageFont.lfFaceName + std::strlen(pageFont.lfFaceName)),
-                  sheetFont.face);
+        LOGFONTW pageFont = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)), sizeof(pageFont), &pageFont);
+        EXPECT_EQ(pageFont.lfFaceName, sheetFont.face);
         Click(page, IDC_TOPMOST);
 
         // A custom colour added, the colour kept: saved all the same.
