@@ -7,7 +7,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev valgrind
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 zip
   wine wine64 wine32:i386 fonts-wine
-  fonts-dejavu-core fonts-liberation2 fonts-ipafont-gothic
+  fonts-dejavu-core fonts-liberation2 fonts-ipafont-gothic fonts-monapo fonts-inter
   xvfb x11-utils xdotool imagemagick locales sox
 )
 

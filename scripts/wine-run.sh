@@ -40,10 +40,21 @@ mkdir -p "$root"
     # Unmanaged windows: without a window manager Wine would wait two
     # seconds for one at every window that closes.
     $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    # The dialogs' Japanese face, and its Latin name, map to an installed one.
+    # The dialogs' faces: the templates' Japanese one (and its Latin name),
+    # and MS Shell Dlg, the property sheet's, in which the pages are laid out.
+    # Wine's own stand-ins for the sheet's (Liberation Sans; IPAGothic in code
+    # page 932) are wider than the pages were drawn for and cut off the Format
+    # page's help lines. Monapo has MS P Gothic's widths and Japanese glyphs,
+    # but draws a backslash as a yen sign, as only code page 932 should: the
+    # sheet takes Inter in the other.
+    case $prefix in
+      */ja) sheet_face=Monapo ;;
+      *) sheet_face=Inter ;;
+    esac
     for face in 'MS PGothic' 'ＭＳ Ｐゴシック'; do
-      $wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'IPAPGothic' /f >/dev/null 2>&1
+      $wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d Monapo /f >/dev/null 2>&1
     done
+    $wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Shell Dlg' /d "$sheet_face" /f >/dev/null 2>&1
     # This Wine does not load the fonts of its data folder (it reaches it as
     # /usr/lib/wine/../../share/wine), so captions would draw their buttons
     # in a text font; Marlett in the prefix's own font folder is found.

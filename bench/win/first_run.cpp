@@ -29,6 +29,16 @@ HWND WaitFor(const char* caption)
     return nullptr;
 }
 
+// The font dialog, by its face list: its caption is in the system's language.
+HWND WaitForFontDialog()
+{
+    for (int i = 0; i < 300; ++i, Sleep(100))
+        for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, "#32770", nullptr)) != nullptr;)
+            if (IsWindowVisible(hwnd) && GetDlgItem(hwnd, cmb1))
+                return hwnd;
+    return nullptr;
+}
+
 BOOL CALLBACK FindFontRef(HWND hwnd, LPARAM found)
 {
     if (GetDlgCtrlID(hwnd) != IDC_FONT_REF)
@@ -54,7 +64,7 @@ bool Answer(HWND sheet, const char* face, const char* size)
     if (!ref)
         return false;
     PostMessageA(ref, BM_CLICK, 0, 0);
-    HWND fonts = WaitFor("Font");
+    HWND fonts = WaitForFontDialog();
     if (!fonts || !Select(fonts, cmb1, face) || !Select(fonts, cmb3, size))
         return false;
     PostMessageA(fonts, WM_COMMAND, IDOK, 0);

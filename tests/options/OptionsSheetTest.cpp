@@ -11,6 +11,7 @@
 
 #include "core/ClockTime.h"
 #include "framework/DialogTemplate.h"
+#include "framework/GdiScope.h"
 #include "framework/WinApp.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
@@ -156,10 +157,9 @@ TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
         // The page is rebuilt in the sheet's font.
         DialogFont sheetFont;
         ASSERT_TRUE(SheetFont(&sheetFont));
-        LOGFONTA pageFont = {};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)), sizeof(pageFont), &pageFont);
-        EXPECT_EQ(std::wstring(pageFont.lfFaceName, pageFont.lfFaceName + std::strlen(pageFont.lfFaceName)),
-                  sheetFont.face);
+        LOGFONTW pageFont = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)), sizeof(pageFont), &pageFont);
+        EXPECT_EQ(pageFont.lfFaceName, sheetFont.face);
 
         EXPECT_EQ(DisplayShown(page), "Liberation Sans 18 FFFFFF");
         Walk(sheet, page, &DisplayShown, {
@@ -183,10 +183,22 @@ TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
     EXPECT_EQ(s_messages, 7);  // at each of five Applies, for the custom colours, at OK
 }
 
-TEST_F(OptionsSheet, FormatPageOffersApplyTestsAppliesAndRestoresDefaults)
+TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
 {
     g_settings.Format.Conv0to12 = 1;
     Run(1, "Format", [](HWND sheet, HWND page) {
+        // Every help line shows whole in the page's font: the sunken help boxes and the 12-hour box's text.
+        for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT room, text;
+            GetClientRect(c, &room);
+            room.left = GetDlgCtrlID(c) == IDC_CONV0TO12 ? 16 : 0;  // past the check box: 13 pixels at 96 dpi, a gap
+            if (!room.left && !(GetWindowLongA(c, GWL_STYLE) & SS_SUNKEN))
+                continue;
+            WindowDC dc(c);
+            SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(c, WM_GETFONT, 0, 0)));
+            DrawTextA(dc.get(), WindowText(c).c_str(), -1, &(text = room), DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+            EXPECT_LE(text.bottom, room.bottom) << WindowText(c);
+        }
         EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "yyyy/MM/dd(ddd) HH:mm:ss");
         EXPECT_TRUE(Checked(page, IDC_CONV0TO12));
         EXPECT_EQ(SendDlgItemMessageA(page, IDC_DISP_FORMAT, EM_GETLIMITTEXT, 0, 0), FORMAT_SIZE - 1);

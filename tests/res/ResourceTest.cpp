@@ -23,7 +23,6 @@ TEST(Resources, ClockWindowStyles)
     EXPECT_TRUE(styles[0] & WS_EX_TOOLWINDOW);
     EXPECT_EQ(styles[1] & (WS_POPUP | WS_CAPTION | DS_ABSALIGN), DWORD{WS_POPUP | WS_CAPTION | DS_ABSALIGN});
     EXPECT_TRUE(TemplateFixesPosition(t));
-
 }
 
 // DPI-aware, so drawn at the screen's resolution; no Common-Controls 6, so
@@ -53,9 +52,8 @@ TEST(Resources, PopupMenuCommandsInOrder)
     DestroyMenu(menu);
 }
 
-// A page in the sheet's font and back in its own has the same font and
-// controls; one
-// cut short (in its font's name too), missing or naming no font is left alone.
+// A page in the sheet's font and back in its own has the same font and controls;
+// one cut short (in its font's name too), missing or naming no font is left alone.
 TEST(Resources, PageTemplatesTakeAFontAndMalformedOnesAreLeftAlone)
 {
     const TemplateBytes page = DialogResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPT_CHIME));
