@@ -560,9 +560,25 @@ TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
     });
 }
 
-TEST_F(ClockWindow, ARefusedRegionAMissingDllOrATextWithoutOutlineIsSurvived)
+TEST_F(ClockWindow, ATextTooLongOrWithoutOutlineARefusedRegionOrAMissingDllIsSurvived)
 {
     Run([](HWND clock) {
+        // The longest text shown: 127 bytes of the 255 that 16 months of 15 letters and a dash make.
+        std::string format, shown;
+        for (char* name : g_settings.Format.MonthName)
+            std::strcpy(name, "WWWWWWWWWWWWWWW");
+        for (int i = 0; i < 16; ++i)
+            format += "MMM-", shown += "WWWWWWWWWWWWWWW-";
+        std::strcpy(g_settings.Format.DispFormat, format.substr(0, FORMAT_SIZE - 1).c_str());
+        Change(clock, CHANGED_GENERAL);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ font = SelectObject(dc, CreateFontIndirectA(&g_settings.FontInfo));
+        SIZE longest = {};
+        GetTextExtentPoint32A(dc, shown.c_str(), 127, &longest);
+        DeleteObject(SelectObject(dc, font)), DeleteDC(dc);
+        const RECT control = Rect(GetDlgItem(clock, IDC_CLOCK_TEXT));
+        EXPECT_EQ(control.right - control.left, longest.cx + 4 * longest.cy) << "not sized for the longest text";
+
         g.refuseRegions = true;
         SetNow(9, 5, 8);
         Tick(clock);
