@@ -23,7 +23,10 @@ const UINT_PTR kTimerId = 1;
 
 }  // namespace
 
-CClockDlg::CClockDlg() : CDialog(IDD_CLOCK) {}
+CClockDlg::CClockDlg() : CDialog(IDD_CLOCK)
+{
+    m_stLast.wMinute = 0xFFFF;  // no reading has it: the first update rebuilds
+}
 
 void CClockDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_CLOCK_TEXT, m_wndText); }
 

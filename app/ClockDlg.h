@@ -57,7 +57,5 @@ private:
     ClockPosition m_position;
     bool m_bToldSaveFailed = false;
     bool m_bClosing = false;
-    // The time last shown; no reading has minute 0xFFFF, so the first
-    // update rebuilds.
-    SYSTEMTIME m_stLast = {0, 0, 0, 0, 0, 0xFFFF, 0, 0};
+    SYSTEMTIME m_stLast = {};  // the time last shown
 };

@@ -2,6 +2,8 @@
 // thread, so the rules can be run at every time of day.
 #pragma once
 
+#include <cstring>
+
 #include "core/WinTypes.h"
 #include "settings/ClockSettings.h"
 
@@ -32,7 +34,7 @@ class ChimeSchedule {
 public:
     // The clock starts, or starts over, in the minute of `now`: that
     // minute never chimes.
-    void Start(const SYSTEMTIME& now) { Remember(EventKey(now)); }
+    void Start(const SYSTEMTIME& now) { Remember(MinuteOf(now)); }
 
     // Each reading of the clock. When it is in an event's minute that has
     // not chimed, fills `event` from the settings of this moment and
@@ -41,11 +43,11 @@ public:
     {
         if (now.wMinute != 0 && now.wMinute != 30)
             return false;
-        const long long key = EventKey(now);
-        for (long long done : m_done)
-            if (done == key)
+        const Minute minute = MinuteOf(now);
+        for (const Minute& done : m_done)
+            if (std::memcmp(&done, &minute, sizeof(minute)) == 0)
                 return false;
-        Remember(key);
+        Remember(minute);
         const bool fullHour = now.wMinute == 0;
         event->repeatCount = fullHour ? HourRepeatCount(settings.ChimeHour, now.wHour) : settings.ChimeHalf;
         event->soundPath = fullHour ? settings.ChimeHourSound : settings.ChimeHalfSound;
@@ -53,20 +55,20 @@ public:
     }
 
 private:
-    // The minute of `t` on one line of dates and times, one number each.
-    static long long EventKey(const SYSTEMTIME& t)
+    // The minute of a reading: its date, hour and minute.
+    struct Minute {
+        WORD year, month, day, hour, minute;
+    };
+    static Minute MinuteOf(const SYSTEMTIME& t) { return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute}; }
+    void Remember(const Minute& minute)
     {
-        return (((t.wYear * 13LL + t.wMonth) * 32 + t.wDay) * 24 + t.wHour) * 60 + t.wMinute;
-    }
-    void Remember(long long key)
-    {
-        m_done[m_next] = key;
+        m_done[m_next] = minute;
         m_next = (m_next + 1) % kRemembered;
     }
 
     // A day of events and the start: a clock set back by up to a day
     // repeats none.
     static const int kRemembered = 49;
-    long long m_done[kRemembered] = {};  // no reading has key 0
+    Minute m_done[kRemembered] = {};  // no reading is in year 0
     int m_next = 0;
 };

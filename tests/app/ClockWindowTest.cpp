@@ -73,6 +73,7 @@ decltype(&CreateFontIndirectA) realCreateFont;
 decltype(&GetProcAddress) realGetProcAddress;
 decltype(&GetCursorPos) realGetCursorPos;
 decltype(&SetTimer) realSetTimer;
+decltype(&RedrawWindow) realRedrawWindow;
 decltype(&MessageBoxA) realMessageBox;
 decltype(&TrackPopupMenu) realTrackPopupMenu;
 decltype(&RegSetValueExA) realRegSetValue;
@@ -99,6 +100,15 @@ UINT_PTR WINAPI OnSetTimer(HWND w, UINT_PTR id, UINT ms, TIMERPROC proc)
     if (w)
         g.delay = ms;
     return realSetTimer(w, id, ms, proc);
+}
+// What is asked of the desktop is kept, not passed on: Wine would hand it to
+// the windows on it as well, hiding whether they were asked themselves.
+HRGN g_desktopAsked = nullptr;
+BOOL WINAPI OnRedrawWindow(HWND w, const RECT* r, HRGN rgn, UINT flags)
+{
+    if (w || !rgn || !g_desktopAsked)
+        return realRedrawWindow(w, r, rgn, flags);
+    return CombineRgn(g_desktopAsked, g_desktopAsked, rgn, RGN_OR) != ERROR;
 }
 int WINAPI OnMessageBox(HWND, LPCSTR, LPCSTR, UINT) { return ++g.boxes, IDOK; }
 BOOL WINAPI OnTrackPopupMenu(HMENU menu, UINT, int x, int y, int, HWND, const RECT*)
@@ -127,6 +137,7 @@ const struct { const char *dll, *name; void *hook, *real; } kHooks[] = {
     {"user32.dll", "GetCursorPos", reinterpret_cast<void*>(&OnGetCursorPos), &realGetCursorPos},
     {"kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&OnGetProcAddress), &realGetProcAddress},
     {"user32.dll", "SetTimer", reinterpret_cast<void*>(&OnSetTimer), &realSetTimer},
+    {"user32.dll", "RedrawWindow", reinterpret_cast<void*>(&OnRedrawWindow), &realRedrawWindow},
     {"user32.dll", "MessageBoxA", reinterpret_cast<void*>(&OnMessageBox), &realMessageBox},
     {"user32.dll", "TrackPopupMenu", reinterpret_cast<void*>(&OnTrackPopupMenu), &realTrackPopupMenu},
     {"advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(&OnRegSetValue), &realRegSetValue},
@@ -313,14 +324,19 @@ TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatTheOldGlyphsUncovered)
     m_stored.ForeColor = RGB(200, 30, 40);
     Run([](HWND clock) {
         ShowWindow(clock, SW_SHOWNOACTIVATE);
-        const RECT c = Rect(clock), left = {c.left, c.top, (c.left + c.right) / 2, c.bottom};
+        // Over the clock, a window hiding all but the last 10 pixels of its glyphs; beneath,
+        // a window shaped as the clock's upper half: the desktop shows below the rest.
+        const RECT c = Rect(clock), left = {c.left, c.top, Glyphs(clock).right - 10, c.bottom};
         HWND under = Popup({c.left - 10, c.top - 10, c.right + 10, c.bottom + 10}, 0);
+        SetWindowRgn(under, CreateRectRgn(0, 0, c.right - c.left + 20, (c.bottom - c.top) / 2 + 10), FALSE);
         HWND over = Popup(left, WS_EX_TOPMOST);
         SetWindowPos(under, clock, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         Settle();
         HRGN before = CreateRectRgn(0, 0, 0, 0), after = CreateRectRgn(0, 0, 0, 0), seen = CreateRectRgn(0, 0, 0, 0);
         HRGN expected = CreateRectRgn(0, 0, 0, 0), hidden = CreateRectRgnIndirect(&left);
+        HRGN shape = CreateRectRgn(c.left - 10, c.top - 10, c.right + 10, (c.top + c.bottom) / 2);
         g_paints = {clock, over, under, 0, 0, 0, CreateRectRgn(0, 0, 0, 0)};
+        g_desktopAsked = CreateRectRgn(0, 0, 0, 0);
         HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &CountPaints, nullptr, GetCurrentThreadId());
         int painted = 0;  // seconds whose new glyphs show in the clock's colour
         for (WORD s = 8; s < 13; ++s) {
@@ -338,8 +354,13 @@ TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatTheOldGlyphsUncovered)
         UnhookWindowsHookEx(hook);
         EXPECT_EQ(g_paints.ofOver, 0) << "a window over the clock repainted";
         EXPECT_EQ(g_paints.ofClock, 0) << "the clock repainted its glyphs";
+        HRGN desktop = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(desktop, expected, shape, RGN_DIFF);
+        CombineRgn(expected, expected, shape, RGN_AND);
         EXPECT_GE(g_paints.ofUnder, 1);
         EXPECT_TRUE(EqualRgn(g_paints.asked, expected)) << "the window beneath did not repaint just the old glyphs";
+        EXPECT_TRUE(EqualRgn(g_desktopAsked, desktop)) << "the desktop did not repaint just the old glyphs";
+        DeleteObject(std::exchange(g_desktopAsked, nullptr)), DeleteObject(desktop), DeleteObject(shape);
         EXPECT_EQ(painted, 5) << "the new glyphs were not painted";
         SetRectRgn(before, 0, 0, 0, 0);
         g_settings.ForeColor = 0;
@@ -615,14 +636,21 @@ TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
         ShowWindow(clock, SW_SHOWNOACTIVATE);
         RECT about = {}, work = {};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        // The clock's glyphs show the up-arrow; the dialogs, which share its class, the arrow.
+        const auto cursor = [clock] { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(clock, GCLP_HCURSOR)); };
+        EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW));
+        HCURSOR during = nullptr;
         {
-            DialogScript driver([&about] {
+            DialogScript driver([&] {
                 HWND box = WaitForWindow("About Zentik");
                 GetWindowRect(box, &about);
+                during = cursor();
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
             });
             SendMessageA(clock, WM_COMMAND, ID_POPUP_ABOUT, 0);
         }
+        EXPECT_EQ(std::make_pair(during, cursor()), std::make_pair(LoadCursorA(nullptr, IDC_ARROW), cursor()));
+        EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW)) << "not the up-arrow again";
         EXPECT_EQ(about.right, work.right) << "not kept inside the work area";
         EXPECT_EQ((about.top + about.bottom) / 2, (Rect(clock).top + Rect(clock).bottom) / 2) << "not centred";
     });

@@ -151,8 +151,7 @@ TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
         RECT r, work;
         GetWindowRect(sheet, &r);
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        EXPECT_TRUE(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom)
-            << "the sheet reaches out of the work area";
+        EXPECT_TRUE(r.right == work.right && r.bottom == work.bottom) << "not moved the least into the work area";
         EXPECT_TRUE(Checked(page, IDC_TOPMOST));
         // The page is rebuilt in the sheet's font.
         DialogFont sheetFont;
@@ -203,14 +202,14 @@ TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
         EXPECT_TRUE(Checked(page, IDC_CONV0TO12));
         EXPECT_EQ(SendDlgItemMessageA(page, IDC_DISP_FORMAT, EM_GETLIMITTEXT, 0, 0), FORMAT_SIZE - 1);
         Walk(sheet, page, nullptr, {
-            {"a marker", Types(IDC_PM, "x."), true, ""},
-            {"a day's name", Types(IDC_DAY7, "x."), true, ""},
+            {"a marker, as long as its field holds", Types(IDC_PM, "xxxxxxxxxxxxxx."), true, ""},
+            {"a day's name, as long", Types(IDC_DAY7, "yyyyyyyyyyyyyy."), true, ""},
             {"the twelve-hour box", Clicks(IDC_CONV0TO12), true, ""},
             {"the format", Types(IDC_DISP_FORMAT, "MMM d"), true, ""},
-            {"a month's name", Types(IDC_MONTH12, "Dez"), true, ""},
+            {"a month's name, as long", Types(IDC_MONTH12, "Dezember-------"), true, ""},
         });
         PostClick(page, IDC_TEST1);
-        EXPECT_EQ(CloseMessageBox("Zentik Test1"), "Dez 6");
+        EXPECT_EQ(CloseMessageBox("Zentik Test1"), "Dezember------- 6");
         EXPECT_STREQ(g_settings.Format.MonthName[11], "Dec") << "tested before applying";
 
         // A format that shows nothing now keeps the stored one; the names are taken.
@@ -228,13 +227,14 @@ TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
 
         // "Default" keeps the page's other unapplied edits.
         SetDlgItemTextA(page, IDC_DAY1, "So");
+        SetDlgItemTextA(page, IDC_MONTH1, "Jnr");
         Click(page, IDC_DEFAULT_MONTH);
-        EXPECT_EQ(Text(page, IDC_MONTH12), "Dec");
+        EXPECT_EQ(Text(page, IDC_MONTH1) + Text(page, IDC_MONTH12), "JanDec");
         EXPECT_EQ(Text(page, IDC_DAY1), "So");
         Ok(sheet);
     });
     const DisplayFormat& f = g_settings.Format;
-    EXPECT_EQ(std::string(f.DayOfWeek[6]) + f.HourMarker[1] + f.MonthName[11] + f.DayOfWeek[0], "x.x.DecSo");
+    EXPECT_EQ(std::string(f.DayOfWeek[6]) + f.HourMarker[1] + f.MonthName[11] + f.DayOfWeek[0], "yyyyyyyyyyyyyy.xxxxxxxxxxxxxx.DecSo");
     EXPECT_EQ(f.Conv0to12, 0);
     EXPECT_STREQ(f.DispFormat, "MMM");
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_GENERAL});

@@ -59,6 +59,7 @@ TEST_F(CodePageTest, SettingsStoreTakesOrLeavesOddValuesSafely)
         {"ChimeHalfSound", {REG_SZ, "b"}},                         // shorter: replaces the whole text
         {"MonthName02", {REG_SZ, std::string(16, 'M')}},           // fills the field: cut to 15
         {"DayOfWeek1", {REG_BINARY, "Sonntag"}},                   // wrong type: still a string
+        {"DayOfWeek8", {REG_SZ, "x"}},                             // no such day: not read
     };
     ClockSettings s;
     ReadSettings(store, s);
@@ -70,6 +71,7 @@ TEST_F(CodePageTest, SettingsStoreTakesOrLeavesOddValuesSafely)
     EXPECT_STREQ(s.ChimeHalfSound, "b");
     EXPECT_EQ(std::string(s.Format.MonthName[1]), std::string(15, 'M'));
     EXPECT_STREQ(s.Format.DayOfWeek[0], "Sonntag");
+    EXPECT_STREQ(s.Format.HourMarker[0], ClockSettings().Format.HourMarker[0]);
 
     LOGFONTA font = SampleSettings().FontInfo;
     std::memset(font.lfFaceName, 'A', LF_FACESIZE);
