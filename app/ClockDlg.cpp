@@ -168,7 +168,7 @@ BOOL CClockDlg::OnInitDialog()
     return TRUE;
 }
 
-BOOL CClockDlg::ResizeToText()
+void CClockDlg::ResizeToText()
 {
     SYSTEMTIME now;
     ReadClockTime(&now);
@@ -176,17 +176,15 @@ BOOL CClockDlg::ResizeToText()
     m_stLast = now;
     m_face.Resize(text, FormatClockText(text, &g_settings.Format, sizeof(text), &now));
     m_position.PlaceStored();
-    return TRUE;
 }
 
-BOOL CClockDlg::UpdateClockRegion(const SYSTEMTIME& now)
+void CClockDlg::UpdateClockRegion(const SYSTEMTIME& now)
 {
     if (!NeedsRebuild(now, m_stLast, g_settings.Format.SecondsUsed))
-        return TRUE;
+        return;
     m_stLast = now;
     char text[CLOCK_TEXT_SIZE];
     m_face.Show(text, FormatClockText(text, &g_settings.Format, sizeof(text), &now));
-    return TRUE;
 }
 
 INT_PTR CClockDlg::ShowOptions() { return ::ShowOptions(m_hWnd); }

@@ -23,9 +23,9 @@ public:
 
     // Sizes the window and control 1001 to the text, shows it whole, then
     // places the window.
-    BOOL ResizeToText();
+    void ResizeToText();
     // A new shape when the shown time has moved on.
-    BOOL UpdateClockRegion(const SYSTEMTIME& now);
+    void UpdateClockRegion(const SYSTEMTIME& now);
     INT_PTR ShowOptions();
     // Writes the whole settings block; the first failure is told to the user.
     LONG SaveSettings();

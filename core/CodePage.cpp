@@ -32,7 +32,6 @@ UINT g_active = 1252;
 }
 
 void SetActive(UINT codePage) { g_active = codePage; }
-UINT Active() { return g_active; }
 
 bool IsLeadByte(BYTE b) { return StandInLeadByte(g_active, b); }
 

@@ -31,7 +31,6 @@ bool StandInLeadByte(UINT codePage, BYTE b);
 #ifndef _WIN32
 // The host's stand-in for the system code page: 1252 (the default) or 932.
 void SetActive(UINT codePage);
-UINT Active();
 #endif
 
 }  // namespace CodePage

@@ -54,7 +54,7 @@ BOOL CDialog::UpdateData(DDX direction)
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(DDX::ToControls);
-    return TRUE;
+    return TRUE;  // the focus to the first tab stop
 }
 
 void CDialog::OnOK()

@@ -61,7 +61,6 @@ const MessageMap* COptChime::GetMessageMap() const
 
 BOOL COptChime::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
     const ChimeBoxes boxes = BoxesFromChimes(g_settings.ChimeHour, g_settings.ChimeHalf);
     CheckButton(IDC_HOUR_CHIME, boxes.hourChime);
     CheckButton(IDC_EACH_HOUR, boxes.oncePerHour);

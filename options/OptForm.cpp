@@ -45,8 +45,6 @@ void COptForm::DoDataExchange(CDataExchange* pDX)
 
 BOOL COptForm::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();  // sets the edit limits
-
     const DisplayFormat& stored = g_settings.Format;
     m_strDispFormat = FieldText(stored.DispFormat);
     for (int i = 0; i < 12; ++i)

@@ -26,7 +26,6 @@ COptGen::COptGen() : CPropertyPage(IDD_OPT_GEN) { std::memset(&m_lf, 0, sizeof(m
 
 BOOL COptGen::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
     m_lf = g_settings.FontInfo;
     ShowFont();
     m_clrFore = g_settings.ForeColor;
