@@ -280,7 +280,7 @@ def ctest_programs(build, env):
                          text=True, env=env, check=True).stdout
     progs = {}
     for t in json.loads(out)['tests']:
-        exe = next((c for c in t.get('command', []) if '/bin/' in c), None)
+        exe = next((c for c in t.get('command', []) if '/bin/' in c or c.endswith('.sh')), None)
         if exe:
             progs.setdefault(os.path.basename(exe).removesuffix('.exe'), []).append(t['name'])
     return progs
@@ -301,28 +301,28 @@ class Runner:
         exe_files = program_files(self.exe32, root, 'Zentik')
         self.feeds = {}  # (preset, program) -> files
         for p in self.host_tests:
-            self.feeds[('host', p)] = exe_files if p == 'shipped_exe_test' else program_files(self.host, root, p)
+            self.feeds[('host', p)] = exe_files if p == 'shipped-exe.sh' else program_files(self.host, root, p)
         win_exe = program_files(self.win, root, 'Zentik')
         for p in self.win_tests:
             f = program_files(self.win, root, p)
             # The end-to-end tests start the exe built beside them.
             self.feeds[('mingw64', p)] = f | win_exe if p == 'clock_tests' else f
-        self.order = [('host', p) for p in sorted(self.host_tests) if p != 'shipped_exe_test']
+        self.order = [('host', p) for p in sorted(self.host_tests) if p != 'shipped-exe.sh']
         self.order += [('mingw64', p) for p in self.WIN_ORDER if p in self.win_tests]
         self.order += [('mingw64', p) for p in sorted(self.win_tests) if p not in self.WIN_ORDER]
-        self.order += [('host', 'shipped_exe_test')]
+        self.order += [('host', 'shipped-exe.sh')]
 
     def steps(self, path):
         """Build-and-test steps for a mutated file: host unit programs at
         once, then each Windows program (the shipped exe only for a file no
         other program covers)."""
         hit = [pp for pp in self.order if path in self.feeds.get(pp, ())]
-        host = [p for pre, p in hit if pre == 'host' and p != 'shipped_exe_test']
+        host = [p for pre, p in hit if pre == 'host' and p != 'shipped-exe.sh']
         steps = [('host', host, host)] if host else []
         steps += [('mingw64', [p], [p]) for pre, p in hit if pre == 'mingw64']
         # The shipped-exe check reads imports, headers and instruction kinds,
         # which no operator here changes: a file it alone covers still runs it.
-        if ('host', 'shipped_exe_test') in hit and not steps:
+        if ('host', 'shipped-exe.sh') in hit and not steps:
             steps.append(('mingw32', ['Zentik'], None))
         return steps
 
@@ -333,7 +333,7 @@ class Runner:
 
     def test(self, preset, programs, log):
         if preset == 'mingw32':
-            build, names = self.host, self.host_tests['shipped_exe_test']
+            build, names = self.host, self.host_tests['shipped-exe.sh']
         else:
             build = self.host if preset == 'host' else self.win
             names = [n for p in programs for n in (self.host_tests if preset == 'host' else self.win_tests)[p]]
@@ -356,7 +356,7 @@ class Runner:
             if not self.build(preset, targets, log):
                 return 'NO-BUILD', preset
             if not self.test(preset, programs, log):
-                return 'KILLED', f"{preset}:{','.join(programs or ['shipped_exe_test'])}"
+                return 'KILLED', f"{preset}:{','.join(programs or ['shipped-exe.sh'])}"
         return 'SURVIVED', ''
 
 

@@ -27,7 +27,7 @@ done
 [[ "$count" =~ ^[0-9]+$ && "$seed" =~ ^[0-9]+$ ]] || {
   echo "usage: scripts/mutate.sh --sample N [--seed S] | --retry REPORT | --list" >&2; exit 2; }
 
-dir=${ZENTIK_MUTATE_DIR:-$repo/build/mutate}
+dir=$(realpath -m "${ZENTIK_MUTATE_DIR:-$repo/build/mutate}")
 tree=$dir/tree
 mkdir -p "$dir"
 if [ ! -e "$tree/.git" ]; then
