@@ -252,6 +252,20 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
     });
 }
 
+// On the first run the sheet comes first: a font applied there (then
+// Cancel) keeps the clock, which starts from the time the sheet closed.
+TEST_F(ClockWindow, AFirstRunStartsWhenTheSheetClosesWithAFont)
+{
+    m_stored.FontInfo.lfFaceName[0] = '\0';
+    DialogScript chosen([] {
+        HWND sheet = WaitForWindow("Propaties of Zentik");
+        std::strcpy(g_settings.FontInfo.lfFaceName, "DejaVu Sans");
+        SetNow(9, 30, 0, 250);
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    });
+    Run([](HWND) { EXPECT_EQ(g.delay, 750u) << "not set from the time the sheet closed"; });
+}
+
 // The colour the window shows at a point of its region that `before` does
 // not have, once it has painted (CLR_INVALID when there is no such point).
 COLORREF NewGlyphColour(HWND clock, HRGN before)
@@ -330,7 +344,11 @@ TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatTheOldGlyphsUncovered)
         HWND under = Popup({c.left - 10, c.top - 10, c.right + 10, c.bottom + 10}, 0);
         SetWindowRgn(under, CreateRectRgn(0, 0, c.right - c.left + 20, (c.bottom - c.top) / 2 + 10), FALSE);
         HWND over = Popup(left, WS_EX_TOPMOST);
-        SetWindowPos(under, clock, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // Between them a window elsewhere, and a layered one, which the system composes itself.
+        HWND aside = Popup({0, 0, 5, 5}, 0), layered = Popup(c, WS_EX_LAYERED);
+        HWND order[] = {clock, aside, layered, under};
+        for (int i = 1; i < 4; ++i)
+            SetWindowPos(order[i], order[i - 1], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         Settle();
         HRGN before = CreateRectRgn(0, 0, 0, 0), after = CreateRectRgn(0, 0, 0, 0), seen = CreateRectRgn(0, 0, 0, 0);
         HRGN expected = CreateRectRgn(0, 0, 0, 0), hidden = CreateRectRgnIndirect(&left);
@@ -368,7 +386,8 @@ TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatTheOldGlyphsUncovered)
         EXPECT_EQ(NewGlyphColour(clock, before), 0u) << "the glyphs kept their colour";
         for (HRGN r : {before, after, seen, expected, hidden, g_paints.asked})
             DeleteObject(r);
-        DestroyWindow(under), DestroyWindow(over);
+        for (HWND w : {under, over, aside, layered})
+            DestroyWindow(w);
     });
 }
 
@@ -383,14 +402,16 @@ TEST_F(ClockWindow, EachReadingSetsTheTimerAndChimesItsMinuteOnce)
         Tick(clock);
         EXPECT_EQ(g.delay, 750u);
         std::strcpy(g_settings.Format.DispFormat, "HH:mm");
+        int regions = g.regionsSet;
         Change(clock, CHANGED_GENERAL);
         EXPECT_EQ(g.delay, 51750u);
+        EXPECT_EQ(g.regionsSet, regions + 1) << "a change of format did not rebuild once";
 
         SetNow(13, 0, 0, 200);
         Tick(clock);
         EXPECT_EQ(g.plays, 1) << "13:00";
         SetNow(12, 59, 59, 200);  // the time service steps the clock back a second
-        int regions = g.regionsSet;
+        regions = g.regionsSet;
         SendMessageA(clock, WM_TIMECHANGE, 0, 0);
         EXPECT_EQ(g.regionsSet, regions + 1) << "no rebuild when the time changed";
         EXPECT_EQ(g.delay, 800u);
@@ -410,11 +431,13 @@ TEST_F(ClockWindow, EachReadingSetsTheTimerAndChimesItsMinuteOnce)
     });
 }
 
-// Whether no visible window lies beneath `w`.
+// Whether no visible window of this program lies beneath `w` (other
+// programs' windows, such as the prefix's start-up notice, come and go).
 bool Lowest(HWND w)
 {
+    DWORD pid = 0;
     for (HWND next = GetWindow(w, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
-        if (IsWindowVisible(next))
+        if (IsWindowVisible(next) && GetWindowThreadProcessId(next, &pid) && pid == GetCurrentProcessId())
             return false;
     return true;
 }
@@ -546,7 +569,7 @@ TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
         EXPECT_EQ(GetCapture(), clock);
         g.cursor = {260, 170};
         SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
-        EXPECT_EQ(Rect(clock).left, 240) << "the clock did not follow";
+        EXPECT_EQ(std::make_pair(Rect(clock).left, Rect(clock).top), std::make_pair(240L, 160L)) << "did not follow";
         g.cursorFails = true;
         SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
         SendMessageA(clock, WM_CAPTURECHANGED, 0, 0);
@@ -555,7 +578,7 @@ TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
         SendMessageA(clock, WM_MOUSEMOVE, 0, 0);
         SendMessageA(clock, WM_LBUTTONUP, 0, 0);
         EXPECT_EQ(Rect(clock).left, 240) << "moved after the capture was lost";
-        EXPECT_EQ(Stored().WindowLeft, 240) << "not stored where the drag left it";
+        EXPECT_EQ(std::make_pair(Stored().WindowLeft, Stored().WindowTop), std::make_pair(240L, 160L)) << "not stored";
         // Dropped off the screen, it comes back far enough and is stored there.
         SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         g.cursor = {-5000, 400};

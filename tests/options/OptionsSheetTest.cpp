@@ -198,9 +198,12 @@ TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
             DrawTextA(dc.get(), WindowText(c).c_str(), -1, &(text = room), DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
             EXPECT_LE(text.bottom, room.bottom) << WindowText(c);
         }
-        EXPECT_EQ(Text(page, IDC_DISP_FORMAT), "yyyy/MM/dd(ddd) HH:mm:ss");
         EXPECT_TRUE(Checked(page, IDC_CONV0TO12));
-        EXPECT_EQ(SendDlgItemMessageA(page, IDC_DISP_FORMAT, EM_GETLIMITTEXT, 0, 0), FORMAT_SIZE - 1);
+        // Each field shows as stored, its edit holding what the field holds.
+        std::string shown;
+        for (int id : {IDC_DISP_FORMAT, IDC_DAY1, IDC_DAY7, IDC_MONTH1, IDC_MONTH12, IDC_AM, IDC_PM})
+            shown += Text(page, id) + " " + std::to_string(SendDlgItemMessageA(page, id, EM_GETLIMITTEXT, 0, 0)) + " ";
+        EXPECT_EQ(shown, "yyyy/MM/dd(ddd) HH:mm:ss 63 Sun 15 Sat 15 Jan 15 Dec 15 AM 15 PM 15 ");
         Walk(sheet, page, nullptr, {
             {"a marker, as long as its field holds", Types(IDC_PM, "xxxxxxxxxxxxxx."), true, ""},
             {"a day's name, as long", Types(IDC_DAY7, "yyyyyyyyyyyyyy."), true, ""},

@@ -104,7 +104,8 @@ TEST_F(CodePageTest, FieldCopyCutsOnWholeCharacters)
 // 0x95 0x5C is one character in code page 932 whose second byte is a backslash.
 TEST_F(CodePageTest, PathSplitEndsTheFolderBeforeTheLastBackslash)
 {
-    const std::string longPath = "C:\\" + std::string(300, 'a') + "\\b";
+    // Longer than the folder's 16 bytes: cut to 15, before or after a backslash at 14 or 15.
+    const std::string at14 = "C:\\" + std::string(11, 'a') + "\\b", at15 = "C:\\" + std::string(12, 'a') + "\\b";
     const struct {
         UINT codePage;
         std::string path;
@@ -114,7 +115,8 @@ TEST_F(CodePageTest, PathSplitEndsTheFolderBeforeTheLastBackslash)
     } cases[] = {
         {1252, "C:\\WINDOWS\\MEDIA\\CHIMES.WAV", 256, "C:\\WINDOWS\\MEDIA", 16}, {1252, "CHIMES.WAV", 256, "", -1},
         {1252, "", 256, "", -1}, {1252, "C:\\CHIMES.WAV", 256, "C:", 2}, {1252, "\\CHIMES.WAV", 256, "", 0},
-        {1252, "C:\\MEDIA\\", 256, "C:\\MEDIA", 8}, {1252, longPath, 16, "C:", 2}, {1252, "C:\\a", 1, "", -1},
+        {1252, "C:\\MEDIA\\", 256, "C:\\MEDIA", 8}, {1252, "C:\\a", 1, "", -1},
+        {1252, at14, 16, "C:\\aaaaaaaaaaa", 14}, {1252, at15, 16, "C:", 2},
         {1252, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik\\\x95", 11},
         {932, "C:\\zentik\\\x95\x5c.wav", 256, "C:\\zentik", 9}, {932, "\x95\x5c", 256, "", -1},
     };

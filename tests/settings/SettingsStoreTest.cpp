@@ -53,19 +53,19 @@ TEST_F(CodePageTest, SettingsStoreTakesOrLeavesOddValuesSafely)
     store.values = {
         {"Conv0to12", {REG_SZ, "1"}},                              // wrong type: bytes taken
         {"ChimeHour", {REG_DWORD, std::string("\x02", 1)}},        // short: only its bytes
-        {"DispFormat", {REG_SZ, std::string(65, 'H')}},            // longer than the field: left
+        {"DispFormat", {REG_SZ, std::string(64, 'H')}},            // fills the field: cut to 63
         {"FontInfo", {REG_BINARY, std::string(61, 'F')}},          // longer than the field: left
         {"ChimeHourSound", {REG_SZ, std::string("a.wav\0", 6)}},   // stored with a terminator
         {"ChimeHalfSound", {REG_SZ, "b"}},                         // shorter: replaces the whole text
         {"MonthName02", {REG_SZ, std::string(16, 'M')}},           // fills the field: cut to 15
         {"DayOfWeek1", {REG_BINARY, "Sonntag"}},                   // wrong type: still a string
-        {"DayOfWeek8", {REG_SZ, "x"}},                             // no such day: not read
+        {"DayOfWeek8", {REG_SZ, "x"}}, {"HourMarker3", {REG_SZ, "x"}},  // no such day or marker: not read
     };
     ClockSettings s;
     ReadSettings(store, s);
     EXPECT_EQ(s.Format.Conv0to12, 0x31);
     EXPECT_EQ(s.ChimeHour, 2);  // 3 with its low byte replaced
-    EXPECT_STREQ(s.Format.DispFormat, ClockSettings().Format.DispFormat);
+    EXPECT_EQ(std::string(s.Format.DispFormat), std::string(63, 'H'));
     EXPECT_EQ(s.FontInfo.lfHeight, -16);
     EXPECT_STREQ(s.ChimeHourSound, "a.wav");
     EXPECT_STREQ(s.ChimeHalfSound, "b");
