@@ -235,8 +235,10 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
     Run([](HWND clock) {
         EXPECT_EQ(Rect(clock).left, 40);
         EXPECT_TRUE(GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        g.cursor = {77, 88};
         SendMessageA(clock, WM_RBUTTONUP, 0, 0);
         EXPECT_EQ(g.menuFirst, UINT{ID_POPUP_ABOUT}) << "not the clock's menu";
+        EXPECT_EQ(std::make_pair(g.menuAt.x, g.menuAt.y), std::make_pair(77L, 88L)) << "not at the cursor";
 
         g_settings.FontInfo.lfHeight = INT_MIN;
         Change(clock, CHANGED_FONT);
@@ -423,12 +425,15 @@ TEST_F(ClockWindow, EachReadingSetsTheTimerAndChimesItsMinuteOnce)
         SendMessageA(clock, WM_TIMECHANGE, 0, 0);
         EXPECT_EQ(g.plays, 2) << "the time set into 13:30 did not chime it";
 
-        SetNow(13, 45, 30);
-        regions = g.regionsSet;
-        SendMessageA(clock, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-        EXPECT_EQ(g.regionsSet, regions + 1) << "no rebuild on resume";
+        // A wake of any kind is a reading; the question before a sleep is not, and is never refused.
+        WORD minute = 46;
+        for (WPARAM event : {PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND, PBT_APMRESUMECRITICAL, PBT_APMQUERYSUSPEND}) {
+            SetNow(13, minute++, 30);
+            regions = g.regionsSet;
+            EXPECT_EQ(SendMessageA(clock, WM_POWERBROADCAST, event, 0), TRUE);
+            EXPECT_EQ(g.regionsSet, regions + (event != PBT_APMQUERYSUSPEND)) << "power event " << event;
+        }
         EXPECT_EQ(g.delay, 30000u);
-        EXPECT_EQ(SendMessageA(clock, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0), TRUE) << "a sleep was refused";
     });
 }
 
