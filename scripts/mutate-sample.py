@@ -280,7 +280,10 @@ def ctest_programs(build, env):
                          text=True, env=env, check=True).stdout
     progs = {}
     for t in json.loads(out)['tests']:
-        exe = next((c for c in t.get('command', []) if '/bin/' in c or c.endswith('.sh')), None)
+        # A test program's path, or a test script as the command itself.
+        command = t.get('command', [])
+        script = command[:1] and re.search(r'/tests/.*\.sh$', command[0])
+        exe = command[0] if script else next((c for c in command if '/bin/' in c), None)
         if exe:
             progs.setdefault(os.path.basename(exe).removesuffix('.exe'), []).append(t['name'])
     return progs
