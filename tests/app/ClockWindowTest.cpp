@@ -256,7 +256,7 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 
 // On the first run the sheet comes first: a font applied there (then
 // Cancel) keeps the clock, which starts from the time the sheet closed.
-TEST_F(ClockWindow, AFirstRunStartsWhenTheSheetClosesWithAFont)
+TEST_F(ClockWindow, TheFirstRunsSheetDecidesWhetherAndWhenTheClockStarts)
 {
     m_stored.FontInfo.lfFaceName[0] = '\0';
     DialogScript chosen([] {
@@ -266,6 +266,11 @@ TEST_F(ClockWindow, AFirstRunStartsWhenTheSheetClosesWithAFont)
         PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     });
     Run([](HWND) { EXPECT_EQ(g.delay, 750u) << "not set from the time the sheet closed"; });
+    // A sheet that cannot be shown ends the first run rather than ask for ever.
+    g.missing = {"PropertySheetA"};
+    bool shown = false;
+    Run([&shown](HWND) { shown = true; });
+    EXPECT_FALSE(shown);
 }
 
 // The colour the window shows at a point of its region that `before` does
