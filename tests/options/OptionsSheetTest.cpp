@@ -293,6 +293,10 @@ TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
         SetDlgItemTextA(page, IDC_HALF_SOUND, std::string(SOUND_PATH_SIZE, 'a').c_str());
         PostMessageA(sheet, PSM_APPLY, 0, 0);
         EXPECT_EQ(CloseMessageBox(AppName()), "Please enter no more than 255 characters.");
+        // The refused path has the focus, to be mended.
+        GUITHREADINFO gui = {sizeof(gui), 0, {}, {}, {}, {}, {}, {}, {}};
+        GetGUIThreadInfo(GetWindowThreadProcessId(page, nullptr), &gui);
+        EXPECT_EQ(gui.hwndFocus, GetDlgItem(page, IDC_HALF_SOUND));
         EXPECT_EQ(g_settings.ChimeHourSound, stored);
 
         SetDlgItemTextA(page, IDC_HALF_SOUND, "half.wav");
