@@ -80,9 +80,11 @@ decltype(&RegSetValueExA) realRegSetValue;
 
 // A region from a path is the clock's until the window takes it (the system
 // may then reuse its number); the rectangles of the fallback go untracked.
+// Where Wine makes no region of an empty path, Windows makes an empty one.
 HRGN WINAPI OnPathToRegion(HDC dc)
 {
     HRGN r = realPathToRegion(dc);
+    r = r ? r : CreateRectRgn(0, 0, 0, 0);
     g.handedOver.erase(r);
     return *g.ours.insert(r).first;
 }
