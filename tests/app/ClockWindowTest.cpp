@@ -674,31 +674,39 @@ TEST_F(ClockWindow, ATextTooLongOrWithoutOutlineARefusedRegionOrAMissingDllIsSur
     });
 }
 
-// The about box, centred over the clock, is kept inside the work area.
+// The about box, centred over the clock, is kept inside the work area:
+// moved left from a clock at the right edge, up from one at the bottom.
 TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
 {
-    m_stored.WindowLeft = GetSystemMetrics(SM_CXSCREEN) - 60;
     Run([](HWND clock) {
         ShowWindow(clock, SW_SHOWNOACTIVATE);
-        RECT about = {}, work = {};
+        RECT work = {};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
         // The clock's glyphs show the up-arrow; the dialogs, which share its class, the arrow.
         const auto cursor = [clock] { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(clock, GCLP_HCURSOR)); };
         EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW));
-        HCURSOR during = nullptr;
-        {
-            DialogScript driver([&] {
-                HWND box = WaitForWindow("About Zentik");
-                GetWindowRect(box, &about);
-                during = cursor();
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-            });
-            SendMessageA(clock, WM_COMMAND, ID_POPUP_ABOUT, 0);
+        for (bool right : {true, false}) {
+            g_settings.WindowLeft = right ? work.right - 60 : 40;
+            g_settings.WindowTop = right ? 60 : work.bottom - 60;
+            Change(clock, CHANGED_GENERAL);
+            RECT about = {};
+            HCURSOR during = nullptr;
+            {
+                DialogScript driver([&] {
+                    HWND box = WaitForWindow("About Zentik");
+                    GetWindowRect(box, &about);
+                    during = cursor();
+                    PostMessageA(box, WM_COMMAND, IDOK, 0);
+                });
+                SendMessageA(clock, WM_COMMAND, ID_POPUP_ABOUT, 0);
+            }
+            EXPECT_EQ(during, LoadCursorA(nullptr, IDC_ARROW)) << "not the arrow over the about box";
+            EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW)) << "not the up-arrow again";
+            const RECT c = Rect(clock);
+            EXPECT_EQ(right ? about.right : about.bottom, right ? work.right : work.bottom) << "not in the work area";
+            EXPECT_NEAR(right ? about.top + about.bottom : about.left + about.right,
+                        right ? c.top + c.bottom : c.left + c.right, 1) << "not centred";
         }
-        EXPECT_EQ(during, LoadCursorA(nullptr, IDC_ARROW)) << "not the arrow over the about box";
-        EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW)) << "not the up-arrow again";
-        EXPECT_EQ(about.right, work.right) << "not kept inside the work area";
-        EXPECT_EQ((about.top + about.bottom) / 2, (Rect(clock).top + Rect(clock).bottom) / 2) << "not centred";
     });
 }
 
