@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chime/Sound.h"
 #include "core/ClockTime.h"
 #include "framework/DialogTemplate.h"
 #include "framework/GdiScope.h"
@@ -244,6 +245,8 @@ TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
     EXPECT_EQ(s_messages, 14);  // from the Display page too, opened first, at each Apply and at OK
 }
 
+std::string g_played;  // by the Test buttons, with their flags
+
 // Each wave's path, "off" while it cannot be changed.
 std::string ChimesShown(HWND page)
 {
@@ -288,6 +291,12 @@ TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
         // Not from a choice the page holds but has not applied.
         WaveDialog(IDC_HOUR_REF, "C:\\zentik\\hour.wav", IDOK)(page);
         WaveDialog(IDC_HOUR_REF, "", IDCANCEL)(page);
+        // "Test" plays what the page shows, without waiting for the end.
+        SetSoundPlayer([](LPCSTR wave, HMODULE, DWORD flags) { return g_played += wave + std::to_string(flags), TRUE; });
+        Click(page, IDC_HOUR_TEST);
+        Click(page, IDC_HALF_TEST);
+        SetSoundPlayer(nullptr);
+        EXPECT_EQ(g_played, "C:\\zentik\\hour.wav1C:\\zentik\\half.wav1");  // 1: SND_ASYNC
 
         // A path longer than its field is refused, and nothing is stored.
         SetDlgItemTextA(page, IDC_HALF_SOUND, std::string(SOUND_PATH_SIZE, 'a').c_str());
