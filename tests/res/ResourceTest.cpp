@@ -40,8 +40,11 @@ TEST(Resources, ManifestIsDpiAwareWithoutCommonControls6)
 
 TEST(Resources, PopupMenuCommandsInOrder)
 {
-    const CWinApp app;  // without a main window, dialogs have no owner
-    EXPECT_EQ(MainWindow(), nullptr);
+    {
+        const CWinApp app;  // without a main window, dialogs have no owner
+        EXPECT_EQ(MainWindow(), nullptr);
+    }
+    EXPECT_EQ(TheApp(), nullptr) << "the application outlived itself";
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP));
     ASSERT_NE(menu, nullptr);
     HMENU popup = GetSubMenu(menu, 0);
