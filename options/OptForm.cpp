@@ -109,8 +109,7 @@ void COptForm::PageToFormat(DisplayFormat* tmp) const
 
 void COptForm::OnOK()
 {
-    // The sheet validated the page when it was left or before applying.
-    UpdateData(DDX::FromControls);
+    // The sheet had the page validate (and so take) its fields before applying.
     SYSTEMTIME now;
     ReadClockTime(&now);
     DisplayFormat edited = {};

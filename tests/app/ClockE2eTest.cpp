@@ -76,7 +76,9 @@ TEST_F(ClockExe, ASecondStartLeavesTheRunningClockAlone)
     Start();
     HWND clock = Window("Zentik");
     ASSERT_NE(clock, nullptr);
-    HWND front = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, 0);
+    // In front, and above the (topmost) clock in the z-order a second start walks.
+    HWND front = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr,
+                                 nullptr, 0);
     SetForegroundWindow(front);
     PROCESS_INFORMATION second = Launch();
     EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0) << "a second clock runs";

@@ -144,7 +144,7 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
     const RECT distant = InkAt({INT_MAX, INT_MIN}, text);
     EXPECT_EQ(std::make_tuple(distant.left, distant.top, distant.right), std::make_tuple(LONG{0x3FFFFFFF}, LONG{-0x3FFFFFFF}, LONG{0x3FFFFFFF}));
     // The glyphs' box; without width, a square a line high.
-    for (const auto& [width, right] : {std::pair<LONG, LONG>{134, 137}, {0, 59}, {-4, 59}}) {
+    for (const auto& [width, right] : {std::pair<LONG, LONG>{134, 137}, {1, 4}, {0, 59}, {-4, 59}}) {
         const RECT box = GlyphBox(3, 24, width, 56);
         EXPECT_EQ(std::tie(box.left, box.top, box.right, box.bottom), std::make_tuple(3L, 24L, right, 80L)) << width;
     }

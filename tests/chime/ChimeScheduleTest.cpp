@@ -134,11 +134,12 @@ TEST(ChimeSchedule, EachEventChimesOnceHoweverLateOrMovedTheClockIs)
             EXPECT_EQ(c.heard, late < kMinute ? "13:30 half 3 " : "") << late << " ms late, seconds " << seconds;
         }
     }
-    // A day's 48 events, then the clock set back a day: none of them again.
-    Clock day(T(12, 10), false);
+    // Started on an event's minute, a day's 48 events, then the clock set back
+    // to just before that minute: none of them again, nor the start.
+    Clock day(T(12, 0), false);
     day.TicksUntil(T(36, 10));
     const std::string once = day.heard;
-    day.Step(-24 * kHour, true);
+    day.Step(-24 * kHour - 11 * kMinute, true);
     day.TicksUntil(T(12, 31));
     EXPECT_EQ(day.heard, once);
     EXPECT_EQ(std::count(once.begin(), once.end(), ':'), 48);

@@ -37,10 +37,11 @@ TEST(SettingsStore, ReadsBackWhatWasWrittenAndLeavesFieldsWithoutAValue)
     ReadSettings(store, loaded);
     EXPECT_EQ(Written(loaded), Written(SampleSettings()));
 
-    store.values.erase("ChimeHalfSound");
-    store.values.erase("WindowTop");
+    for (const char* name : {"ChimeHalfSound", "WindowTop", "ColorTable"})
+        store.values.erase(name);
     ClockSettings partial;
     ReadSettings(store, partial);
+    EXPECT_EQ(partial.ColorTable[15], 0x0FFFFFFFu) << "not the custom colours of earlier runs";
     EXPECT_STREQ(partial.ChimeHalfSound, ClockSettings().ChimeHalfSound);
     EXPECT_EQ(partial.WindowTop, 0);
     EXPECT_STREQ(partial.ChimeHourSound, SampleSettings().ChimeHourSound);
