@@ -48,8 +48,6 @@ const char* Next(const char* p)
 // what precedes it, so the string cannot be read backwards.
 const char* Prev(const char* start, const char* p)
 {
-    if (p <= start)
-        return start;
     const char* q = start;
     for (;;) {
         const char* n = Next(q);
