@@ -97,6 +97,11 @@ TEST_F(CodePageTest, FormatClockTextNamesComeFromTheRecordAndStopAtTheirFieldEnd
         f = WithFormat("MMM");
         std::memcpy(f.MonthName[11], "aa\x82\xA0" "aaaaaaaaaaaa", NAME_SIZE);
         EXPECT_EQ(Format(f, kSunday, 4), "aa");
+        // A lead byte ends November's field; the next field's first byte is not its trail.
+        std::memset(f.MonthName[10], 'N', NAME_SIZE - 1);
+        f.MonthName[10][NAME_SIZE - 1] = '\x82';
+        std::strcpy(f.MonthName[11], "\xA0");
+        EXPECT_EQ(Format(f, MakeTime(2026, 11, 1, 0, 9, 0, 0)), std::string(NAME_SIZE - 1, 'N') + "\x82");
     }
 }
 
