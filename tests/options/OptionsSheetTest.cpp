@@ -302,7 +302,8 @@ TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
         SetDlgItemTextA(page, IDC_HALF_SOUND, std::string(SOUND_PATH_SIZE, 'a').c_str());
         PostMessageA(sheet, PSM_APPLY, 0, 0);
         EXPECT_EQ(CloseMessageBox(AppName()), "Please enter no more than 255 characters.");
-        // The refused path has the focus, to be mended.
+        // The refused path has the focus, to be mended (once the page has taken the refusal).
+        SendMessageA(page, WM_NULL, 0, 0);
         GUITHREADINFO gui = {sizeof(gui), 0, {}, {}, {}, {}, {}, {}, {}};
         GetGUIThreadInfo(GetWindowThreadProcessId(page, nullptr), &gui);
         EXPECT_EQ(gui.hwndFocus, GetDlgItem(page, IDC_HALF_SOUND));
