@@ -134,5 +134,4 @@ void COptChime::OnOK()
     CopyToField(g_settings.ChimeHalfSound, m_strHalfSound);
     g_settings.ChangeFlags |= CHANGED_GENERAL;
     PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);
-    CPropertyPage::OnOK();
 }

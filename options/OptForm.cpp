@@ -20,6 +20,19 @@ const int kMonthIds[12] = {IDC_MONTH1, IDC_MONTH2, IDC_MONTH3, IDC_MONTH4,  IDC_
                            IDC_MONTH7, IDC_MONTH8, IDC_MONTH9, IDC_MONTH10, IDC_MONTH11, IDC_MONTH12};
 const int kMarkerIds[2] = {IDC_AM, IDC_PM};
 
+// Applies `op` to each field of a row and the page's text for it, paired by
+// position: the row's own length bounds both.
+template <typename Field, typename Text, size_t N, typename Op>
+void ForEachPair(Field (&fields)[N], Text (&texts)[N], Op op)
+{
+    Text* text = texts;
+    for (Field& field : fields)
+        op(field, *text++);
+}
+
+void TakeField(const char (&field)[NAME_SIZE], std::string& text) { text = FieldText(field); }
+void PutField(char (&field)[NAME_SIZE], const std::string& text) { CopyToField(field, text); }
+
 }  // namespace
 
 COptForm::COptForm() : CPropertyPage(IDD_OPT_FORM) {}
@@ -29,30 +42,22 @@ void COptForm::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_CONV0TO12, m_bConv0to12);
     DDX_Text(pDX, IDC_DISP_FORMAT, m_strDispFormat);
     DDV_MaxChars(pDX, m_strDispFormat, FORMAT_SIZE - 1);
-    for (int i = 0; i < 7; ++i) {
-        DDX_Text(pDX, kDayIds[i], m_strDayOfWeek[i]);
-        DDV_MaxChars(pDX, m_strDayOfWeek[i], NAME_SIZE - 1);
-    }
-    for (int i = 0; i < 12; ++i) {
-        DDX_Text(pDX, kMonthIds[i], m_strMonthName[i]);
-        DDV_MaxChars(pDX, m_strMonthName[i], NAME_SIZE - 1);
-    }
-    for (int i = 0; i < 2; ++i) {
-        DDX_Text(pDX, kMarkerIds[i], m_strHourMarker[i]);
-        DDV_MaxChars(pDX, m_strHourMarker[i], NAME_SIZE - 1);
-    }
+    const auto name = [pDX](const int& id, std::string& text) {
+        DDX_Text(pDX, id, text);
+        DDV_MaxChars(pDX, text, NAME_SIZE - 1);
+    };
+    ForEachPair(kDayIds, m_strDayOfWeek, name);
+    ForEachPair(kMonthIds, m_strMonthName, name);
+    ForEachPair(kMarkerIds, m_strHourMarker, name);
 }
 
 BOOL COptForm::OnInitDialog()
 {
     const DisplayFormat& stored = g_settings.Format;
     m_strDispFormat = FieldText(stored.DispFormat);
-    for (int i = 0; i < 12; ++i)
-        m_strMonthName[i] = FieldText(stored.MonthName[i]);
-    for (int i = 0; i < 7; ++i)
-        m_strDayOfWeek[i] = FieldText(stored.DayOfWeek[i]);
-    for (int i = 0; i < 2; ++i)
-        m_strHourMarker[i] = FieldText(stored.HourMarker[i]);
+    ForEachPair(stored.MonthName, m_strMonthName, &TakeField);
+    ForEachPair(stored.DayOfWeek, m_strDayOfWeek, &TakeField);
+    ForEachPair(stored.HourMarker, m_strHourMarker, &TakeField);
     m_bConv0to12 = stored.Conv0to12;
     // Filling the edits raises EN_CHANGE, so Apply is offered at once.
     UpdateData(DDX::ToControls);
@@ -98,12 +103,9 @@ const MessageMap* COptForm::GetMessageMap() const
 void COptForm::PageToFormat(DisplayFormat* tmp) const
 {
     CopyToField(tmp->DispFormat, m_strDispFormat);
-    for (int i = 0; i < 12; ++i)
-        CopyToField(tmp->MonthName[i], m_strMonthName[i]);
-    for (int i = 0; i < 7; ++i)
-        CopyToField(tmp->DayOfWeek[i], m_strDayOfWeek[i]);
-    for (int i = 0; i < 2; ++i)
-        CopyToField(tmp->HourMarker[i], m_strHourMarker[i]);
+    ForEachPair(tmp->MonthName, m_strMonthName, &PutField);
+    ForEachPair(tmp->DayOfWeek, m_strDayOfWeek, &PutField);
+    ForEachPair(tmp->HourMarker, m_strHourMarker, &PutField);
     tmp->Conv0to12 = m_bConv0to12;
 }
 
@@ -124,7 +126,6 @@ void COptForm::OnOK()
     g_settings.Format = edited;
     g_settings.ChangeFlags |= CHANGED_GENERAL;
     PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);
-    CPropertyPage::OnOK();
 }
 
 void COptForm::OnChange() { SetModified(); }
@@ -135,8 +136,7 @@ template <size_t N>
 void COptForm::ResetNames(std::string (&names)[N], const char (&defaults)[N][NAME_SIZE])
 {
     UpdateData(DDX::FromControls);
-    for (size_t i = 0; i < N; ++i)
-        names[i] = FieldText(defaults[i]);
+    ForEachPair(defaults, names, &TakeField);
     UpdateData(DDX::ToControls);
 }
 

@@ -118,5 +118,4 @@ void COptGen::OnOK()
     g_settings.ForeColor = after.color;
     g_settings.ZOrder = after.zOrder;
     PostMessageA(::GetParent(GetParent()), WM_SETTINGS_CHANGED, 0, 0);
-    CPropertyPage::OnOK();
 }
