@@ -202,6 +202,9 @@ private:
     // A timer callback: __stdcall on i686, which no lambda converts to.
     static void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
     {
+        // Not from inside a first-run sheet's own loop: once the clock shows.
+        if (!IsWindowVisible(*s_clock))
+            return;
         KillTimer(nullptr, id);
         s_script(*s_clock);
         SendMessageA(*s_clock, WM_COMMAND, ID_POPUP_EXIT, 0);
