@@ -251,6 +251,7 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
         EXPECT_EQ(g.fontHeight, -128 * GetDeviceCaps(screen, LOGPIXELSY) / 72) << "no new font, or unbounded";
         ReleaseDC(nullptr, screen);
         EXPECT_EQ(g_settings.FontInfo.lfHeight, INT_MIN) << "the stored height was changed";
+        EXPECT_EQ(Stored().FontInfo.lfHeight, INT_MIN) << "a change was not saved";
         EXPECT_EQ(g_settings.ChangeFlags, 0u) << "a change applied stays pending";
         // A second start asks whether the clock stays: not once it is ending.
         EXPECT_NE(SendMessageA(clock, WM_CLOCK_STAYS, 0, 0), 0);

@@ -52,6 +52,7 @@ TEST_F(CodePageTest, FormatClockTextTokensQuotesAndOtherBytes)
         {"yyyy/MM/dd(ddd) HH:mm:ss", kSunday, "2026/12/06(Sun) 09:05:07"},
         {"y yy yyy yyyyy", kSunday, "26 26 2026 2026"},
         {"y", MakeTime(2005, 1, 1, 6, 0, 0, 0), "05"},
+        {"yyyy", MakeTime(987, 1, 1, 6, 0, 0, 0), "0987"},
         {"M MM MMM MMMM", kSunday, "12 12 Dec Dec"},
         {"d dd ddd", kMidnight, "2 02 Sat"},
         {"H HH HHH m mm s ss", kSunday, "9 09 09 5 05 7 07"},

@@ -81,6 +81,10 @@ TEST_F(CodePageTest, SettingsStoreTakesOrLeavesOddValuesSafely)
     EXPECT_EQ(std::string(s.FontInfo.lfFaceName), std::string(LF_FACESIZE - 1, 'A'));
     EXPECT_EQ(s.FontInfo.lfHeight, -24);
 
+    store.values = {{"MonthName13", {REG_SZ, "x"}}};  // no such month: Sunday's name, stored after, stays
+    ReadSettings(store, s);
+    EXPECT_STREQ(s.Format.DayOfWeek[0], "Sonntag");
+
     // A text filling its field whose last byte would be a lead byte keeps
     // only the whole characters before it.
     if (!UseCodePage(932))
