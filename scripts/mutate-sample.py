@@ -291,6 +291,10 @@ def ctest_programs(build, env):
 # ---- running ---------------------------------------------------------------
 
 
+# The host test that reads the shipped exe rather than building any file.
+SHIPPED_EXE_CHECK = 'shipped-exe.sh'
+
+
 class Runner:
     # Test programs in the order they run: the cheap ones first.
     WIN_ORDER = ['format_tests', 'chime_logic_tests', 'clock_logic_tests', 'window_tests', 'clock_tests']
@@ -304,28 +308,28 @@ class Runner:
         exe_files = program_files(self.exe32, root, 'Zentik')
         self.feeds = {}  # (preset, program) -> files
         for p in self.host_tests:
-            self.feeds[('host', p)] = exe_files if p == 'shipped-exe.sh' else program_files(self.host, root, p)
+            self.feeds[('host', p)] = exe_files if p == SHIPPED_EXE_CHECK else program_files(self.host, root, p)
         win_exe = program_files(self.win, root, 'Zentik')
         for p in self.win_tests:
             f = program_files(self.win, root, p)
             # The end-to-end tests start the exe built beside them.
             self.feeds[('mingw64', p)] = f | win_exe if p == 'clock_tests' else f
-        self.order = [('host', p) for p in sorted(self.host_tests) if p != 'shipped-exe.sh']
+        self.order = [('host', p) for p in sorted(self.host_tests) if p != SHIPPED_EXE_CHECK]
         self.order += [('mingw64', p) for p in self.WIN_ORDER if p in self.win_tests]
         self.order += [('mingw64', p) for p in sorted(self.win_tests) if p not in self.WIN_ORDER]
-        self.order += [('host', 'shipped-exe.sh')]
+        self.order += [('host', SHIPPED_EXE_CHECK)]
 
     def steps(self, path):
         """Build-and-test steps for a mutated file: host unit programs at
         once, then each Windows program (the shipped exe only for a file no
         other program covers)."""
         hit = [pp for pp in self.order if path in self.feeds.get(pp, ())]
-        host = [p for pre, p in hit if pre == 'host' and p != 'shipped-exe.sh']
+        host = [p for pre, p in hit if pre == 'host' and p != SHIPPED_EXE_CHECK]
         steps = [('host', host, host)] if host else []
         steps += [('mingw64', [p], [p]) for pre, p in hit if pre == 'mingw64']
         # The shipped-exe check reads imports, headers and instruction kinds,
         # which no operator here changes: a file it alone covers still runs it.
-        if ('host', 'shipped-exe.sh') in hit and not steps:
+        if ('host', SHIPPED_EXE_CHECK) in hit and not steps:
             steps.append(('mingw32', ['Zentik'], None))
         return steps
 
@@ -336,7 +340,7 @@ class Runner:
 
     def test(self, preset, programs, log):
         if preset == 'mingw32':
-            build, names = self.host, self.host_tests['shipped-exe.sh']
+            build, names = self.host, self.host_tests[SHIPPED_EXE_CHECK]
         else:
             build = self.host if preset == 'host' else self.win
             names = [n for p in programs for n in (self.host_tests if preset == 'host' else self.win_tests)[p]]
@@ -359,7 +363,7 @@ class Runner:
             if not self.build(preset, targets, log):
                 return 'NO-BUILD', preset
             if not self.test(preset, programs, log):
-                return 'KILLED', f"{preset}:{','.join(programs or ['shipped-exe.sh'])}"
+                return 'KILLED', f"{preset}:{','.join(programs or [SHIPPED_EXE_CHECK])}"
         return 'SURVIVED', ''
 
 

@@ -13,7 +13,12 @@ namespace {
 struct Words {
     std::vector<BYTE> b;
     Words& operator<<(WORD w) { return b.push_back(BYTE(w)), b.push_back(BYTE(w >> 8)), *this; }
-    Words& operator<<(const std::wstring& s) { return s.empty() ? *this << WORD(0) : (*this << WORD(s[0])) << s.substr(1); }
+    Words& operator<<(const std::wstring& s)  // terminated
+    {
+        for (wchar_t c : s)
+            *this << WORD(c);
+        return *this << WORD(0);
+    }
 };
 
 // Header, menu, class and caption (`names`, as words), the font when the

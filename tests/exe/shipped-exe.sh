@@ -29,10 +29,11 @@ old="pei-i386 Magic 010b MajorOSystemVersion 4 MinorOSystemVersion 0 MajorSubsys
 # moves, FPU compares and long NOPs, the Pentium's cpuid, rdtsc and
 # cmpxchg8b, and anything on MMX or SSE registers; each with its function
 # when the exe still has its symbols.
-newer=$("$objdump" -d "$exe" | awk -F'\t' '
+late='^(cmov|fcmov|fcomi|fucomi|nopw|nopl|cpuid|rdtsc|rdpmc|cmpxchg8b|sysenter|fxsave|fxrstor|emms)|%x?mm'
+newer=$("$objdump" -d "$exe" | awk -F'\t' -v late="$late" '
   />:$/ { fn = $0; sub(/.* </, "", fn); sub(/>:$/, "", fn); if (fn ~ /^\./) fn = "unknown" }
   NF >= 3 { n++; k = split($3, w, " ")
-    for (i = 1; i <= k; i++) if (w[i] ~ /^(cmov|fcmov|fcomi|fucomi|nopw|nopl|cpuid|rdtsc|rdpmc|cmpxchg8b|sysenter|fxsave|fxrstor|emms)/ || w[i] ~ /%x?mm/) { print $3 " in " fn; break } }
+    for (i = 1; i <= k; i++) if (w[i] ~ late) { print $3 " in " fn; break } }
   END { if (!n) print "no instructions read" }')
 [ -z "$newer" ] || fail "newer than the i486: $newer"
 echo "$exe: $size bytes, $failures failure(s)"

@@ -238,7 +238,8 @@ TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
         Ok(sheet);
     });
     const DisplayFormat& f = g_settings.Format;
-    EXPECT_EQ(std::string(f.DayOfWeek[6]) + f.HourMarker[1] + f.MonthName[11] + f.DayOfWeek[0], "yyyyyyyyyyyyyy.xxxxxxxxxxxxxx.DecSo");
+    EXPECT_EQ(std::string(f.DayOfWeek[6]) + f.HourMarker[1] + f.MonthName[11] + f.DayOfWeek[0],
+              "yyyyyyyyyyyyyy.xxxxxxxxxxxxxx.DecSo");
     EXPECT_EQ(f.Conv0to12, 0);
     EXPECT_STREQ(f.DispFormat, "MMM");
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_GENERAL});
@@ -292,7 +293,9 @@ TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
         WaveDialog(IDC_HOUR_REF, "C:\\zentik\\hour.wav", IDOK)(page);
         WaveDialog(IDC_HOUR_REF, "", IDCANCEL)(page);
         // "Test" plays what the page shows, without waiting for the end.
-        SetSoundPlayer([](LPCSTR wave, HMODULE, DWORD flags) { return g_played += wave + std::to_string(flags), TRUE; });
+        SetSoundPlayer([](LPCSTR wave, HMODULE, DWORD flags) {
+            return g_played += wave + std::to_string(flags), TRUE;
+        });
         Click(page, IDC_HOUR_TEST);
         Click(page, IDC_HALF_TEST);
         SetSoundPlayer(nullptr);
