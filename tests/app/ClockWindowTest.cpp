@@ -539,8 +539,9 @@ TEST_F(ClockWindow, TheGlyphsStayWhereAUserCanFindThem)
             SendMessageA(clock, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
             SystemParametersInfoA(SPI_SETWORKAREA, 0, &full, 0);
             const RECT ink = Glyphs(clock);
-            if (!multiMonitor)
+            if (!multiMonitor) {
                 EXPECT_EQ((ink.top + ink.bottom + 1) / 2, work.bottom) << "not the least move into the work area";
+            }
             EXPECT_EQ(Stored().WindowLeft, GetSystemMetrics(SM_CXSCREEN) - 50) << "a move of the clock's own was stored";
         });
     }
