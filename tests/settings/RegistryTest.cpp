@@ -37,6 +37,14 @@ TEST(Registry, SavesTypedValuesAndLoadsThemBack)
     EXPECT_EQ(LoadSettings(loaded), 1);
     EXPECT_EQ(Written(loaded), Written(SampleSettings()));
     RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
+
+    // Under a volatile parent no lasting key can be made.
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Pelmo");
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Pelmo", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr), ERROR_SUCCESS);
+    EXPECT_EQ(SaveSettings(SampleSettings(), "#32770"), -1);
+    RegCloseKey(key);
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Pelmo");
 }
 
 }  // namespace
