@@ -19,37 +19,9 @@
 #include "res/resource.h"
 #include "settings/Registry.h"
 #include "support/DialogDriver.h"
+#include "support/ImportHook.h"
 
 namespace {
-
-// Puts `replacement` in place of `dll`!`name` in this program's import table,
-// where the product's calls go too, and returns what was there (nullptr when
-// not imported). Hand the result back to undo.
-void* HookImport(const char* dll, const char* name, void* replacement)
-{
-    void* first = nullptr;
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name; ++imp) {
-        if (lstrcmpiA(reinterpret_cast<const char*>(base + imp->Name), dll) != 0 || !imp->OriginalFirstThunk)
-            continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal) || lstrcmpA(reinterpret_cast<const char*>(byName->Name), name))
-                continue;
-            DWORD old = 0;
-            VirtualProtect(&slots->u1.Function, sizeof(void*), PAGE_READWRITE, &old);
-            const ULONG_PTR was = std::exchange(slots->u1.Function, reinterpret_cast<ULONG_PTR>(replacement));
-            VirtualProtect(&slots->u1.Function, sizeof(void*), old, &old);
-            first = first ? first : reinterpret_cast<void*>(was);
-        }
-    }
-    return first;
-}
 
 // What the clock did with regions, fonts, timers and the registry, and
 // what it is told.
@@ -235,6 +207,18 @@ RECT Glyphs(HWND clock)
 
 ClockSettings Stored() { ClockSettings s; return LoadSettings(s), s; }
 
+// The class the settings' key was made with.
+std::string KeyClass()
+{
+    HKEY key = nullptr;
+    char cls[16] = {};
+    DWORD size = sizeof(cls);
+    RegOpenKeyExA(HKEY_CURRENT_USER, ZENTIK_REG_KEY, 0, KEY_READ, &key);
+    RegQueryInfoKeyA(key, cls, &size, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return cls;
+}
+
 TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 {
     Run([](HWND clock) {
@@ -246,12 +230,14 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
         EXPECT_EQ(std::make_pair(g.menuAt.x, g.menuAt.y), std::make_pair(77L, 88L)) << "not at the cursor";
 
         g_settings.FontInfo.lfHeight = INT_MIN;
+        RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
         Change(clock, CHANGED_FONT);
         HDC screen = GetDC(nullptr);
         EXPECT_EQ(g.fontHeight, -128 * GetDeviceCaps(screen, LOGPIXELSY) / 72) << "no new font, or unbounded";
         ReleaseDC(nullptr, screen);
         EXPECT_EQ(g_settings.FontInfo.lfHeight, INT_MIN) << "the stored height was changed";
         EXPECT_EQ(Stored().FontInfo.lfHeight, INT_MIN) << "a change was not saved";
+        EXPECT_EQ(KeyClass(), "#32770") << "the key made without the window's class";
         EXPECT_EQ(g_settings.ChangeFlags, 0u) << "a change applied stays pending";
         // A second start asks whether the clock stays: not once it is ending.
         EXPECT_NE(SendMessageA(clock, WM_CLOCK_STAYS, 0, 0), 0);
