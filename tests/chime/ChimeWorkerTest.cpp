@@ -5,12 +5,15 @@
 #include <cstring>
 #include <iterator>
 
+#include <process.h>
+
 #include <gtest/gtest.h>
 
 #include "chime/ChimeRequest.h"
 #include "chime/Sound.h"
 #include "framework/WinApp.h"
 #include "support/DialogDriver.h"
+#include "support/ImportHook.h"
 
 namespace {
 
@@ -58,12 +61,30 @@ TEST(ChimeWorker, ANewRequestSupersedesWhatIsLeftAndNoWorkerPilesUp)
     EXPECT_TRUE(WaitUntil([] { return Played("again") == 1 && g_alive == 0; }));
     EXPECT_EQ(g_started, 2) << "no worker for a request made when none was alive";
 
-    // A worker that could not start leaves none counted alive.
-    SetChimeThreadStarter([](unsigned (*)(void*), void*) { return false; });
+    // A thread the system refuses leaves no worker counted alive; one it
+    // starts is let go at once, its handle closed.
+    using Begin = decltype(&_beginthreadex);
+    static Begin realBegin;
+    static uintptr_t started;
+    static bool closed;
+    const Begin refuse = [](void*, unsigned, unsigned(__stdcall*)(void*), void*, unsigned, unsigned*) -> uintptr_t {
+        return 0;
+    };
+    realBegin = reinterpret_cast<Begin>(HookImport("msvcrt.dll", "_beginthreadex", reinterpret_cast<void*>(refuse)));
     EXPECT_FALSE(StartChime(1, "refused"));
-    SetChimeThreadStarter(counting);
+    const Begin record = [](void* s, unsigned n, unsigned(__stdcall * f)(void*), void* p, unsigned i, unsigned* id) {
+        return started = realBegin(s, n, f, p, i, id);
+    };
+    HookImport("msvcrt.dll", "_beginthreadex", reinterpret_cast<void*>(record));
+    using Close = decltype(&CloseHandle);
+    static Close realClose;
+    const Close noting = [](HANDLE h) -> BOOL WINAPI { return closed |= h == HANDLE(started), realClose(h); };
+    realClose = reinterpret_cast<Close>(HookImport("kernel32.dll", "CloseHandle", reinterpret_cast<void*>(noting)));
     EXPECT_TRUE(StartChime(1, "after"));
     EXPECT_TRUE(WaitUntil([] { return Played("after") == 1 && g_alive == 0; }));
+    HookImport("kernel32.dll", "CloseHandle", reinterpret_cast<void*>(realClose));
+    HookImport("msvcrt.dll", "_beginthreadex", reinterpret_cast<void*>(realBegin));
+    EXPECT_TRUE(closed) << "the worker's handle was kept";
 
     SetSoundPlayer(nullptr);
     SetChimeThreadStarter(nullptr);
