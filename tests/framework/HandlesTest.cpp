@@ -7,6 +7,7 @@
 
 #include "framework/GdiScope.h"
 #include "framework/Handles.h"
+#include "support/ImportHook.h"
 
 namespace {
 
@@ -33,6 +34,27 @@ TEST(Handles, EachIsFreedOnceByItsLastOwner)
         EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BRUSH), black);
     }
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BRUSH), before);
+}
+
+// A context had is given back once; with none to be had, nothing is given
+// back and the screen counts as 96 dpi.
+TEST(Handles, ABorrowedContextIsGivenBackOnce)
+{
+    using Get = decltype(&GetDC);
+    using Release = decltype(&ReleaseDC);
+    static Get realGet;
+    static Release realRelease;
+    static int released;
+    const Get none = [](HWND) -> HDC WINAPI { return nullptr; };
+    const Release counting = [](HWND w, HDC dc) -> int WINAPI { return ++released, realRelease(w, dc); };
+    realRelease = reinterpret_cast<Release>(HookImport("user32.dll", "ReleaseDC", reinterpret_cast<void*>(counting)));
+    EXPECT_EQ(ScreenLogPixelsY(), GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY));
+    EXPECT_EQ(released, 2);
+    realGet = reinterpret_cast<Get>(HookImport("user32.dll", "GetDC", reinterpret_cast<void*>(none)));
+    EXPECT_EQ(ScreenLogPixelsY(), 96);
+    HookImport("user32.dll", "GetDC", reinterpret_cast<void*>(realGet));
+    HookImport("user32.dll", "ReleaseDC", reinterpret_cast<void*>(realRelease));
+    EXPECT_EQ(released, 2);
 }
 
 }  // namespace
