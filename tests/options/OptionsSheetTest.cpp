@@ -120,6 +120,9 @@ Action FontDialog(const char* face, const char* size, int end)
 {
     return [=](HWND page) {
         RunCommonDialog(page, IDC_FONT_REF, cmb1, [=](HWND fonts) {
+            char smallest[8] = {};  // the sizes offered start at 8 points
+            SendDlgItemMessageA(fonts, cmb3, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(smallest));
+            EXPECT_STREQ(smallest, "8");
             EXPECT_TRUE(PickListed(fonts, cmb1, face) && PickListed(fonts, cmb3, size)) << face << " " << size;
         }, end);
     };
@@ -166,7 +169,9 @@ TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
             {"a font chosen", FontDialog("DejaVu Sans", "20", IDOK), true, "DejaVu Sans 20 FFFFFF"},
             {"the font dialog cancelled", FontDialog("Liberation Serif", "28", IDCANCEL), false,
              "DejaVu Sans 20 FFFFFF"},
+            {"the same font again", FontDialog("DejaVu Sans", "20", IDOK), false, "DejaVu Sans 20 FFFFFF"},
             {"a colour chosen", ColourDialog(RGB(32, 64, 128), false, IDOK), true, "DejaVu Sans 20 804020"},
+            {"the same colour again", ColourDialog(RGB(32, 64, 128), false, IDOK), false, "DejaVu Sans 20 804020"},
             // The custom colours are kept at once all the same.
             {"the colour dialog cancelled", ColourDialog(RGB(255, 0, 0), true, IDCANCEL), false,
              "DejaVu Sans 20 804020"},
@@ -180,7 +185,7 @@ TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
     EXPECT_EQ(g_settings.ZOrder, 0);
     EXPECT_EQ(g_settings.ColorTable[0], RGB(255, 0, 0));
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_FONT | CHANGED_COLOR | CHANGED_ZORDER | CHANGED_CUSTOM_COLORS});
-    EXPECT_EQ(s_messages, 7);  // at each of five Applies, for the custom colours, at OK
+    EXPECT_EQ(s_messages, 9);  // at each of seven Applies, for the custom colours, at OK
 }
 
 TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
