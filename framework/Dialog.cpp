@@ -15,14 +15,14 @@ bool ReturnsDirectly(UINT msg)
            msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON || msg == WM_INITDIALOG;
 }
 
-// Centres `hwnd` over its owner (or the screen), kept inside the work area
-// of the owner's monitor.
+// Centres `hwnd` over its owner (or the work area, without one), kept
+// inside the work area of the owner's monitor. A dialog opens only from a
+// clock that shows, so a hidden owner needs no case of its own.
 void CenterOverOwner(HWND hwnd)
 {
     HWND owner = GetWindow(hwnd, GW_OWNER);
-    const RECT area = WorkAreaOf(owner ? owner : hwnd);
-    RECT over = area;
-    if (owner && IsWindowVisible(owner))
+    RECT over = WorkAreaOf(owner ? owner : hwnd);
+    if (owner)
         GetWindowRect(owner, &over);
     RECT r;
     GetWindowRect(hwnd, &r);
