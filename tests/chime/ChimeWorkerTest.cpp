@@ -63,27 +63,27 @@ TEST(ChimeWorker, ANewRequestSupersedesWhatIsLeftAndNoWorkerPilesUp)
 
     // A thread the system refuses leaves no worker counted alive; one it
     // starts is let go at once, its handle closed.
-    using Begin = decltype(&_beginthreadex);
-    static Begin realBegin;
+    static decltype(&_beginthreadex) realBegin;
+    static decltype(&CloseHandle) realClose;
     static uintptr_t started;
     static bool closed;
-    const Begin refuse = [](void*, unsigned, unsigned(__stdcall*)(void*), void*, unsigned, unsigned*) -> uintptr_t {
-        return 0;
-    };
-    realBegin = reinterpret_cast<Begin>(HookImport("msvcrt.dll", "_beginthreadex", reinterpret_cast<void*>(refuse)));
-    EXPECT_FALSE(StartChime(1, "refused"));
-    const Begin record = [](void* s, unsigned n, unsigned(__stdcall * f)(void*), void* p, unsigned i, unsigned* id) {
-        return started = realBegin(s, n, f, p, i, id);
-    };
-    HookImport("msvcrt.dll", "_beginthreadex", reinterpret_cast<void*>(record));
-    using Close = decltype(&CloseHandle);
-    static Close realClose;
-    const Close noting = [](HANDLE h) -> BOOL WINAPI { return closed |= h == HANDLE(started), realClose(h); };
-    realClose = reinterpret_cast<Close>(HookImport("kernel32.dll", "CloseHandle", reinterpret_cast<void*>(noting)));
-    EXPECT_TRUE(StartChime(1, "after"));
-    EXPECT_TRUE(WaitUntil([] { return Played("after") == 1 && g_alive == 0; }));
-    HookImport("kernel32.dll", "CloseHandle", reinterpret_cast<void*>(realClose));
-    HookImport("msvcrt.dll", "_beginthreadex", reinterpret_cast<void*>(realBegin));
+    {
+        const ScopedHook refuse("msvcrt.dll", "_beginthreadex", +[](void*, unsigned, unsigned(__stdcall*)(void*), void*,
+                                                                    unsigned, unsigned*) -> uintptr_t { return 0; },
+                                &realBegin);
+        EXPECT_FALSE(StartChime(1, "refused"));
+    }
+    {
+        const ScopedHook record("msvcrt.dll", "_beginthreadex", +[](void* s, unsigned n, unsigned(__stdcall * f)(void*),
+                                                                    void* p, unsigned i, unsigned* id) {
+            return started = realBegin(s, n, f, p, i, id);
+        }, &realBegin);
+        const ScopedHook noting("kernel32.dll", "CloseHandle", +[](HANDLE h) -> BOOL WINAPI {
+            return closed |= h == HANDLE(started), realClose(h);
+        }, &realClose);
+        EXPECT_TRUE(StartChime(1, "after"));
+        EXPECT_TRUE(WaitUntil([] { return Played("after") == 1 && g_alive == 0; }));
+    }
     EXPECT_TRUE(closed) << "the worker's handle was kept";
 
     SetSoundPlayer(nullptr);

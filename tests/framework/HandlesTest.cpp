@@ -40,20 +40,16 @@ TEST(Handles, EachIsFreedOnceByItsLastOwner)
 // back and the screen counts as 96 dpi.
 TEST(Handles, ABorrowedContextIsGivenBackOnce)
 {
-    using Get = decltype(&GetDC);
-    using Release = decltype(&ReleaseDC);
-    static Get realGet;
-    static Release realRelease;
+    static decltype(&GetDC) realGet;
+    static decltype(&ReleaseDC) realRelease;
     static int released;
-    const Get none = [](HWND) -> HDC WINAPI { return nullptr; };
-    const Release counting = [](HWND w, HDC dc) -> int WINAPI { return ++released, realRelease(w, dc); };
-    realRelease = reinterpret_cast<Release>(HookImport("user32.dll", "ReleaseDC", reinterpret_cast<void*>(counting)));
+    const ScopedHook counting("user32.dll", "ReleaseDC", +[](HWND w, HDC dc) -> int WINAPI {
+        return ++released, realRelease(w, dc);
+    }, &realRelease);
     EXPECT_EQ(ScreenLogPixelsY(), GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY));
     EXPECT_EQ(released, 2);
-    realGet = reinterpret_cast<Get>(HookImport("user32.dll", "GetDC", reinterpret_cast<void*>(none)));
+    const ScopedHook none("user32.dll", "GetDC", +[](HWND) -> HDC WINAPI { return nullptr; }, &realGet);
     EXPECT_EQ(ScreenLogPixelsY(), 96);
-    HookImport("user32.dll", "GetDC", reinterpret_cast<void*>(realGet));
-    HookImport("user32.dll", "ReleaseDC", reinterpret_cast<void*>(realRelease));
     EXPECT_EQ(released, 2);
 }
 

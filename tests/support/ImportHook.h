@@ -33,3 +33,20 @@ inline void* HookImport(const char* dll, const char* name, void* replacement)
     }
     return first;
 }
+
+// `hook` in place of `dll`!`name` for a scope; `*real` holds what it replaced.
+template <typename Fn>
+class ScopedHook {
+public:
+    ScopedHook(const char* dll, const char* name, Fn hook, Fn* real) : m_dll(dll), m_name(name), m_real(real)
+    {
+        *real = reinterpret_cast<Fn>(HookImport(dll, name, reinterpret_cast<void*>(hook)));
+    }
+    ~ScopedHook() { HookImport(m_dll, m_name, reinterpret_cast<void*>(*m_real)); }
+    ScopedHook(const ScopedHook&) = delete;
+    ScopedHook& operator=(const ScopedHook&) = delete;
+
+private:
+    const char *m_dll, *m_name;
+    Fn* m_real;
+};
