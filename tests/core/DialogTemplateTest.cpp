@@ -67,6 +67,7 @@ TEST(DialogTemplate, TheFontIsFoundAndReplacedAndThePositionRead)
                 EXPECT_TRUE(!TemplateFont({t.data(), cut}, &font) && TemplateWithFont({t.data(), cut}, other).empty() &&
                             (cut >= caption || TemplateFixesPosition({t.data(), cut})))
                     << cut << " bytes, extended " << extended;
+            EXPECT_TRUE(TemplateFont({t.data(), t.size() - 6}, &font)) << "ending where its items start";
         }
         const std::vector<BYTE> fontless = Dialog(extended, 0, 0, 0, names[0]);
         DialogFont font;
