@@ -320,7 +320,9 @@ LRESULT CALLBACK CountPaints(int code, WPARAM wp, LPARAM lp)
         if (m->hwnd == p.under && ++p.ofUnder) {
             HRGN update = CreateRectRgn(0, 0, 0, 0);
             GetUpdateRgn(p.under, update, FALSE);
-            OffsetRgn(update, Rect(p.under).left, Rect(p.under).top);
+            POINT client = {0, 0};
+            ClientToScreen(p.under, &client);
+            OffsetRgn(update, client.x, client.y);
             CombineRgn(p.asked, p.asked, update, RGN_OR);
             DeleteObject(update);
         }
@@ -337,10 +339,10 @@ TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatTheOldGlyphsUncovered)
     m_stored.ForeColor = RGB(200, 30, 40);
     Run([](HWND clock) {
         ShowWindow(clock, SW_SHOWNOACTIVATE);
-        // Over the clock, a window hiding all but the last 10 pixels of its glyphs; beneath,
-        // a window shaped as the clock's upper half: the desktop shows below the rest.
+        // Over the clock, a window hiding all but the last 10 pixels of its glyphs; beneath, a
+        // window with a dialog's frame shaped as the clock's upper half: the desktop shows below the rest.
         const RECT c = Rect(clock), left = {c.left, c.top, Glyphs(clock).right - 10, c.bottom};
-        HWND under = Popup({c.left - 10, c.top - 10, c.right + 10, c.bottom + 10}, 0);
+        HWND under = Popup({c.left - 10, c.top - 10, c.right + 10, c.bottom + 10}, WS_EX_DLGMODALFRAME);
         SetWindowRgn(under, CreateRectRgn(0, 0, c.right - c.left + 20, (c.bottom - c.top) / 2 + 10), FALSE);
         HWND over = Popup(left, WS_EX_TOPMOST);
         // Between them a window elsewhere, and a layered one, which the system composes itself.
