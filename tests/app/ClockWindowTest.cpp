@@ -469,12 +469,22 @@ TEST_F(ClockWindow, AtTheBottomItStaysBeneathEveryWindow)
         SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
         SendMessageA(clock, WM_LBUTTONUP, 0, 0);
         EXPECT_TRUE(Lowest(clock)) << "after a click and a drag";
+        // The glyphs show the up-arrow; the dialogs, which share the clock's class, the arrow.
+        const auto cursor = [clock] { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(clock, GCLP_HCURSOR)); };
+        EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW));
         for (const char* caption : {"About Zentik", "Propaties of Zentik"}) {
+            HCURSOR during = nullptr;
             {
-                DialogScript close([caption] { PostMessageA(WaitForWindow(caption), WM_COMMAND, IDOK, 0); });
+                DialogScript close([&] {
+                    HWND dialog = WaitForWindow(caption);
+                    during = cursor();
+                    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                });
                 SendMessageA(clock, WM_COMMAND, *caption == 'A' ? ID_POPUP_ABOUT : ID_POPUP_PROPERTIES, 0);
             }
             EXPECT_TRUE(Lowest(clock)) << "after " << caption << " closed";
+            EXPECT_EQ(during, LoadCursorA(nullptr, IDC_ARROW)) << "not the arrow over " << caption;
+            EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW)) << "not the up-arrow after " << caption;
         }
         g_settings.ZOrder = 1;
         Change(clock, CHANGED_ZORDER);
@@ -681,26 +691,19 @@ TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
         ShowWindow(clock, SW_SHOWNOACTIVATE);
         RECT work = {};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        // The clock's glyphs show the up-arrow; the dialogs, which share its class, the arrow.
-        const auto cursor = [clock] { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(clock, GCLP_HCURSOR)); };
-        EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW));
         for (bool right : {true, false}) {
             g_settings.WindowLeft = right ? work.right - 60 : 40;
             g_settings.WindowTop = right ? 60 : work.bottom - 60;
             Change(clock, CHANGED_GENERAL);
             RECT about = {};
-            HCURSOR during = nullptr;
             {
                 DialogScript driver([&] {
                     HWND box = WaitForWindow("About Zentik");
                     GetWindowRect(box, &about);
-                    during = cursor();
                     PostMessageA(box, WM_COMMAND, IDOK, 0);
                 });
                 SendMessageA(clock, WM_COMMAND, ID_POPUP_ABOUT, 0);
             }
-            EXPECT_EQ(during, LoadCursorA(nullptr, IDC_ARROW)) << "not the arrow over the about box";
-            EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW)) << "not the up-arrow again";
             const RECT c = Rect(clock);
             EXPECT_EQ(right ? about.right : about.bottom, right ? work.right : work.bottom) << "not in the work area";
             EXPECT_NEAR(right ? about.top + about.bottom : about.left + about.right,
