@@ -221,6 +221,14 @@ TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
         EXPECT_EQ(CloseMessageBox("Zentik Test1"), "Dezember------- 6");
         EXPECT_STREQ(g_settings.Format.MonthName[11], "Dec") << "tested before applying";
 
+        // A day's name too long for its field (pasted past the edit's limit, say) is
+        // refused and left selected, to be typed over.
+        SetDlgItemTextA(page, IDC_DAY2, "Montag, der Erste");
+        PostMessageA(sheet, PSM_APPLY, 0, 0);
+        EXPECT_EQ(CloseMessageBox(AppName()), "Please enter no more than 15 characters.");
+        SendMessageA(page, WM_NULL, 0, 0);
+        EXPECT_EQ(SendDlgItemMessageA(page, IDC_DAY2, EM_GETSEL, 0, 0), MAKELRESULT(0, 17));
+        SetDlgItemTextA(page, IDC_DAY2, "Mon");
         // A format that shows nothing now keeps the stored one; the names are taken.
         SetDlgItemTextA(page, IDC_DISP_FORMAT, "MMM");
         SetDlgItemTextA(page, IDC_MONTH12, "");
