@@ -1,7 +1,6 @@
 // What the code relies on in the resources and nothing else checks: the
 // styles its behaviour depends on, the popup menu's commands in order, and
 // the manifest.
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -53,18 +52,6 @@ TEST(Resources, PopupMenuCommandsInOrder)
         ids.push_back(GetMenuItemID(popup, i));
     EXPECT_EQ(ids, (std::vector<UINT>{ID_POPUP_ABOUT, ID_POPUP_HOMEPAGE, 0, ID_POPUP_PROPERTIES, 0, ID_POPUP_EXIT}));
     DestroyMenu(menu);
-}
-
-// A page in the sheet's font and back in its own has the same font and controls.
-TEST(Resources, PageTemplatesTakeTheSheetsFontAndGiveItBack)
-{
-    const TemplateBytes page = DialogResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPT_CHIME));
-    DialogFont own, seen;
-    ASSERT_TRUE(TemplateFont(page, &own) && own.face.size() == 8);  // the 8 characters of "ＭＳ Ｐゴシック"
-    const std::vector<BYTE> other = TemplateWithFont(page, {8, L"MS Shell Dlg"});
-    const std::vector<BYTE> back = TemplateWithFont({other.data(), other.size()}, own);
-    EXPECT_TRUE(TemplateFont({back.data(), back.size()}, &seen) && seen.face == own.face);
-    EXPECT_TRUE(back.size() == page.size && std::equal(back.end() - 64, back.end(), page.data + page.size - 64));
 }
 
 }  // namespace
