@@ -43,15 +43,7 @@ protected:
     // A visible top-level window of the clock with this caption, or nullptr after the time.
     HWND Window(const char* caption, DWORD timeoutMs = 10000) const
     {
-        HWND w = nullptr;
-        WaitUntil([&] {
-            DWORD pid = 0;
-            for (w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, caption)) != nullptr;)
-                if (GetWindowThreadProcessId(w, &pid) && pid == m_pi.dwProcessId && IsWindowVisible(w))
-                    return true;
-            return false;
-        }, timeoutMs);
-        return w;
+        return WaitForWindowWhere([caption](HWND w) { return WindowText(w) == caption; }, timeoutMs, m_pi.dwProcessId);
     }
     bool Exits() const { return WaitForSingleObject(m_pi.hProcess, 10000) == WAIT_OBJECT_0; }
 

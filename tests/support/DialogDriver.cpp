@@ -7,12 +7,12 @@
 
 namespace {
 
-// The first visible top-level window of this process that `match` accepts.
-HWND FindOurWindow(const std::function<bool(HWND)>& match)
+// The first visible top-level window of this process (or `of`) that `match` accepts.
+HWND FindOurWindow(const std::function<bool(HWND)>& match, DWORD of = 0)
 {
     DWORD pid = 0;
     for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, nullptr, nullptr)) != nullptr;)
-        if (GetWindowThreadProcessId(hwnd, &pid) && pid == GetCurrentProcessId() && IsWindowVisible(hwnd) &&
+        if (GetWindowThreadProcessId(hwnd, &pid) && pid == (of ? of : GetCurrentProcessId()) && IsWindowVisible(hwnd) &&
             match(hwnd))
             return hwnd;
     return nullptr;
@@ -28,10 +28,10 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
     return true;
 }
 
-HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs)
+HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs, DWORD pid)
 {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindOurWindow(match)) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (found = FindOurWindow(match, pid)) != nullptr; }, timeoutMs);
     return found;
 }
 

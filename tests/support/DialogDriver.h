@@ -10,9 +10,9 @@
 
 // Polls `done` until it holds; false when the time ran out.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-// A visible top-level window of this process that `match` accepts (or with
-// `caption`); nullptr when none appeared in time.
-HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs = 10000);
+// A visible top-level window of this process (or of process `pid`) that
+// `match` accepts (or with `caption`); nullptr when none appeared in time.
+HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD timeoutMs = 10000, DWORD pid = 0);
 HWND WaitForWindow(const char* caption, DWORD timeoutMs = 10000);
 std::string WindowText(HWND hwnd);
 // Clicks a control without waiting for what the click starts (a modal dialog).
