@@ -247,17 +247,21 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 }
 
 // On the first run the sheet comes first: a font applied there (then
-// Cancel) keeps the clock, which starts from the time the sheet closed.
+// Cancel) keeps the clock, which starts from the time the sheet closed. It
+// started in an event's minute, which never chimes, though read meanwhile.
 TEST_F(ClockWindow, TheFirstRunsSheetDecidesWhetherAndWhenTheClockStarts)
 {
     m_stored.FontInfo.lfFaceName[0] = '\0';
+    SetNow(9, 30, 0);
     DialogScript chosen([] {
         HWND sheet = WaitForWindow("Propaties of Zentik");
         std::strcpy(g_settings.FontInfo.lfFaceName, "DejaVu Sans");
         SetNow(9, 30, 0, 250);
+        SendMessageA(GetWindow(sheet, GW_OWNER), WM_TIMECHANGE, 0, 0);
         PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     });
     Run([](HWND) { EXPECT_EQ(g.delay, 750u) << "not set from the time the sheet closed"; });
+    EXPECT_EQ(g.plays, 0) << "the minute the clock started in chimed";
     // A sheet that cannot be shown ends the first run rather than ask for ever.
     g.missing = {"PropertySheetA"};
     bool shown = false;
