@@ -189,17 +189,15 @@ void CClockDlg::UpdateClockRegion(const SYSTEMTIME& now)
 
 INT_PTR CClockDlg::ShowOptions() { return ::ShowOptions(m_hWnd); }
 
-LONG CClockDlg::SaveSettings()
+void CClockDlg::SaveSettings()
 {
     char className[256] = {};
     GetClassNameA(m_hWnd, className, sizeof(className));
-    const LONG result = ::SaveSettings(g_settings, className);
     // Once: a registry that stays full would otherwise ask at every drag.
-    if (result != 1 && !m_bToldSaveFailed) {
+    if (::SaveSettings(g_settings, className) != 1 && !m_bToldSaveFailed) {
         m_bToldSaveFailed = true;
         AppMessageBox(kNotSaved, MB_ICONEXCLAMATION);
     }
-    return result;
 }
 
 void CClockDlg::OnTimer(UINT_PTR) { OnReading(); }

@@ -28,7 +28,7 @@ public:
     void UpdateClockRegion(const SYSTEMTIME& now);
     INT_PTR ShowOptions();
     // Writes the whole settings block; the first failure is told to the user.
-    LONG SaveSettings();
+    void SaveSettings();
 
     // Each tick, set for the next boundary.
     void OnTimer(UINT_PTR id);

@@ -138,7 +138,7 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
     const POINT shrunk = KeepInkOnScreen({1265, 100}, text, 45, {0, 0, 800, 600}, {0, 0, 800, 600});
     EXPECT_EQ(std::make_pair(shrunk.x, shrunk.y), std::make_pair(LONG{745}, LONG{100}));
     // A work area lower than the half of the ink it should show holds what it can.
-    EXPECT_EQ(KeepInkOnScreen({100, 900}, text, 45, screen, {0, 0, 1280, 10}).y, -26);
+    EXPECT_EQ(KeepInkOnScreen({100, 900}, text, 45, screen, {0, 100, 1280, 110}).y, 74);
 
     // Where the ink is on the screen, clamped far beyond any screen.
     const RECT distant = InkAt({INT_MAX, INT_MIN}, text);

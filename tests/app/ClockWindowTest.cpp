@@ -622,7 +622,8 @@ TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
         EXPECT_TRUE(EnoughOnTheScreen(clock));
         EXPECT_EQ(Stored().WindowLeft, Rect(clock).left);
 
-        // A save that fails is told once; the next one writes the whole block.
+        // A save that fails is told once, and only one that fails; the next one writes the whole block.
+        EXPECT_EQ(g.boxes, 0);
         g.refuseWrites = true;
         for (LONG x : {300, 320}) {
             SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
