@@ -51,8 +51,8 @@ TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
     LOGFONTA small = {};
     small.lfHeight = -3;
     small.lfWidth = 900;
-    const LOGFONTA f = BoundedClockFont(small, 144);  // 8 and 128 points: 16 and 256 pixels
-    EXPECT_EQ(std::tie(f.lfHeight, f.lfWidth), std::make_tuple(-16L, 256L));
+    const LOGFONTA f = BoundedClockFont(small, 107);  // 8 and 128 points: 11.9 and 190.2 pixels
+    EXPECT_EQ(std::tie(f.lfHeight, f.lfWidth), std::make_tuple(-11L, 190L));
 }
 
 SYSTEMTIME At(WORD hour, WORD minute, WORD second, WORD ms = 0, WORD day = 6)

@@ -35,9 +35,10 @@ std::atomic<int>& Played(const char* sound)
 TEST(ChimeWorker, ANewRequestSupersedesWhatIsLeftAndNoWorkerPilesUp)
 {
     g_release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    SetSoundPlayer([](LPCSTR sound, HMODULE, DWORD) {
+    static std::atomic<DWORD> flags{0};  // of every play: each to its end before the next
+    SetSoundPlayer([](LPCSTR sound, HMODULE, DWORD f) {
         WaitForSingleObject(g_release, INFINITE);
-        return ++Played(sound), FALSE;
+        return flags |= f, ++Played(sound), FALSE;
     });
     const WorkerStarter counting = [](unsigned (*proc)(void*), void* p) {
         g_proc = proc;
@@ -86,6 +87,7 @@ TEST(ChimeWorker, ANewRequestSupersedesWhatIsLeftAndNoWorkerPilesUp)
     }
     EXPECT_TRUE(closed) << "the worker's handle was kept";
 
+    EXPECT_EQ(flags, 0u) << "a chime not played synchronously";
     SetSoundPlayer(nullptr);
     SetChimeThreadStarter(nullptr);
     CloseHandle(g_release);
