@@ -1,5 +1,6 @@
 // The clock window's wiring, run on the test thread and driven by messages,
 // its time behind the seam and its system calls counted or steered.
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -689,17 +690,18 @@ TEST_F(ClockWindow, ATextTooLongOrWithoutOutlineARefusedRegionOrAMissingDllIsSur
     });
 }
 
-// The about box, centred over the clock, is kept inside the work area:
-// moved left from a clock at the right edge, up from one at the bottom.
+// The about box opens centred over the clock, moved the least into the work
+// area from a clock at any of its edges.
 TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
 {
     Run([](HWND clock) {
         ShowWindow(clock, SW_SHOWNOACTIVATE);
         RECT work = {};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        for (bool right : {true, false}) {
-            g_settings.WindowLeft = right ? work.right - 60 : 40;
-            g_settings.WindowTop = right ? 60 : work.bottom - 60;
+        const POINT places[] = {{work.right - 60, 60}, {40, work.bottom - 60}, {40, work.top - 20}, {-200, 300}};
+        for (const POINT& at : places) {
+            g_settings.WindowLeft = at.x;
+            g_settings.WindowTop = at.y;
             Change(clock, CHANGED_GENERAL);
             RECT about = {};
             {
@@ -711,9 +713,10 @@ TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
                 SendMessageA(clock, WM_COMMAND, ID_POPUP_ABOUT, 0);
             }
             const RECT c = Rect(clock);
-            EXPECT_EQ(right ? about.right : about.bottom, right ? work.right : work.bottom) << "not in the work area";
-            EXPECT_NEAR(right ? about.top + about.bottom : about.left + about.right,
-                        right ? c.top + c.bottom : c.left + c.right, 1) << "not centred";
+            const LONG w = about.right - about.left, h = about.bottom - about.top;
+            const LONG x = std::clamp((c.left + c.right - w) / 2, work.left, work.right - w);
+            const LONG y = std::clamp((c.top + c.bottom - h) / 2, work.top, work.bottom - h);
+            EXPECT_EQ(std::make_pair(about.left, about.top), std::make_pair(x, y)) << "clock at " << at.x << "," << at.y;
         }
     });
 }
