@@ -24,7 +24,7 @@ struct Words {
 // Header, menu, class and caption (`names`, as words), the font when the
 // style sets one, and a first item after it on a DWORD boundary.
 std::vector<BYTE> Dialog(bool extended, DWORD style, short x, short y, const std::vector<WORD>& names,
-                         const DialogFont& font = {9, L"Face"})
+                         const DialogFont& font = {9, L"Face"}, WORD weight = FW_NORMAL)
 {
     Words w;
     if (extended)
@@ -38,7 +38,7 @@ std::vector<BYTE> Dialog(bool extended, DWORD style, short x, short y, const std
     if (style & DS_SETFONT) {
         w << font.pointSize;
         if (extended)
-            w << FW_NORMAL << (DEFAULT_CHARSET << 8);  // not italic
+            w << weight << (DEFAULT_CHARSET << 8);  // not italic
         w << font.face;
     }
     while (w.b.size() % 4)
@@ -50,13 +50,14 @@ TEST(DialogTemplate, TheFontIsFoundAndReplacedAndThePositionRead)
 {
     const std::vector<WORD> names[] = {
         {0, 0, 'A', 0},                         // no menu, the default class, caption "A"
+        {0, 0, 'A', 'B', 0},                    // the font on a DWORD boundary
         {'M', 'n', 0, 0xFFFF, 0x0081, 0},       // a menu by name, a class by number, no caption
         {0xFFFF, 7, 'C', 'l', 0, 'T', 'i', 0},  // a menu by number, a class by name
     };
     const DialogFont other = {12, L"Other face"};
     for (bool extended : {false, true}) {
         for (const auto& n : names) {
-            const std::vector<BYTE> t = Dialog(extended, DS_SETFONT, 0, 0, n);
+            const std::vector<BYTE> t = Dialog(extended, DS_SETFONT, 0, 0, n, {9, L"Face"}, 0);  // any weight: made normal
             DialogFont font;
             EXPECT_TRUE(TemplateFont({t.data(), t.size()}, &font) && font.pointSize == 9 && font.face == L"Face");
             EXPECT_EQ(TemplateWithFont({t.data(), t.size()}, other), Dialog(extended, DS_SETFONT, 0, 0, n, other));

@@ -96,8 +96,8 @@ TEST_F(CodePageTest, FormatClockTextNamesComeFromTheRecordAndStopAtTheirFieldEnd
     EXPECT_EQ(Format(f, MakeTime(2026, 11, 1, 0, 9, 0, 0)), std::string(NAME_SIZE, 'N') + "||am");
     if (UseCodePage(932)) {
         f = WithFormat("MMM");
-        std::memcpy(f.MonthName[11], "aa\x82\xA0" "aaaaaaaaaaaa", NAME_SIZE);
-        EXPECT_EQ(Format(f, kSunday, 4), "aa");
+        std::strcpy(f.MonthName[11], "\x82\xA0" "a\x82\xA0");
+        EXPECT_EQ(Format(f, kSunday, 4), "\x82\xA0" "a");
         // A lead byte ends November's field; the next field's first byte is not its trail.
         std::memset(f.MonthName[10], 'N', NAME_SIZE - 1);
         f.MonthName[10][NAME_SIZE - 1] = '\x82';
