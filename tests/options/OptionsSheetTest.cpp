@@ -148,6 +148,7 @@ TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
 {
     std::strcpy(g_settings.FontInfo.lfFaceName, "Liberation Sans");
     g_settings.FontInfo.lfHeight = -24;
+    g_settings.ForeColor = RGB(0, 128, 0);
     // A clock in the bottom-right corner.
     SetWindowPos(m_clock, nullptr, GetSystemMetrics(SM_CXSCREEN) - 30, GetSystemMetrics(SM_CYSCREEN) - 30, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -164,12 +165,12 @@ TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
         GetObjectW(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)), sizeof(pageFont), &pageFont);
         EXPECT_EQ(pageFont.lfFaceName, sheetFont.face);
 
-        EXPECT_EQ(DisplayShown(page), "Liberation Sans 18 FFFFFF");
+        EXPECT_EQ(DisplayShown(page), "Liberation Sans 18 008000");
         Walk(sheet, page, &DisplayShown, {
-            {"a font chosen", FontDialog("DejaVu Sans", "20", IDOK), true, "DejaVu Sans 20 FFFFFF"},
+            {"a font chosen", FontDialog("DejaVu Sans", "20", IDOK), true, "DejaVu Sans 20 008000"},
             {"the font dialog cancelled", FontDialog("Liberation Serif", "28", IDCANCEL), false,
-             "DejaVu Sans 20 FFFFFF"},
-            {"the same font again", FontDialog("DejaVu Sans", "20", IDOK), false, "DejaVu Sans 20 FFFFFF"},
+             "DejaVu Sans 20 008000"},
+            {"the same font again", FontDialog("DejaVu Sans", "20", IDOK), false, "DejaVu Sans 20 008000"},
             {"a colour chosen", ColourDialog(RGB(32, 64, 128), false, IDOK), true, "DejaVu Sans 20 804020"},
             {"the same colour again", ColourDialog(RGB(32, 64, 128), false, IDOK), false, "DejaVu Sans 20 804020"},
             // The custom colours are kept at once all the same.
