@@ -3,9 +3,7 @@
 // can only end when memory runs out or a container is misused, which is what
 // the library's own versions do too, after dragging in the unwinder, the
 // demangler and a printf with floating point.
-#include <cstdarg>
 #include <cstddef>
-#include <cstdio>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -44,17 +42,3 @@ void __throw_length_error(const char*) { abort(); }
 void __throw_logic_error(const char*) { abort(); }
 void __throw_out_of_range_fmt(const char*, ...) { abort(); }
 }  // namespace std
-
-// The library's headers send snprintf to their own printf, which brings
-// floating point and wide-character conversions along. The program formats
-// only integers, which the system's C runtime does the same way. A string
-// that does not fit comes back cut and terminated, and the result is then
-// the buffer size (at least that much was needed).
-extern "C" int __mingw_vsnprintf(char* out, std::size_t size, const char* format, va_list args)
-{
-    if (size == 0)
-        return 0;
-    const int n = _vsnprintf(out, size - 1, format, args);
-    out[size - 1] = '\0';
-    return n < 0 ? static_cast<int>(size) : n;
-}

@@ -1,6 +1,5 @@
 #include "framework/DataExchange.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "framework/Dialog.h"
@@ -65,8 +64,8 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars)
         return;
     }
     if (static_cast<int>(value.size()) > maxChars) {
-        char message[96];
-        std::snprintf(message, sizeof(message), kTooManyCharacters, maxChars);
+        char message[96];  // the text and an int's 11 characters at the most
+        wsprintfA(message, kTooManyCharacters, maxChars);
         AppMessageBox(message, MB_ICONEXCLAMATION | MB_OK);
         pDX->Fail();
     }

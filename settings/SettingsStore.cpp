@@ -1,6 +1,5 @@
 #include "settings/SettingsStore.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "core/CodePage.h"
@@ -44,14 +43,20 @@ void WriteValue(SettingsStore& store, const char* name, const void* field, DWORD
     }
 }
 
-// The numbered names: "MonthName01".."MonthName12", "DayOfWeek1".."DayOfWeek7",
-// "HourMarker1" and "HourMarker2".
+// The numbered names: "MonthName01".."MonthName12" (two digits),
+// "DayOfWeek1".."DayOfWeek7", "HourMarker1" and "HourMarker2" (one).
 template <typename Names, typename Op>
-void ForEachName(Names& names, int count, const char* pattern, Op op)
+void ForEachName(Names& names, int count, const char* prefix, bool twoDigits, Op op)
 {
-    char name[24];
+    char name[16];
+    const size_t length = std::strlen(prefix);  // 10 at the most
+    std::memcpy(name, prefix, length);
     for (int i = 0; i < count; ++i) {
-        std::snprintf(name, sizeof(name), pattern, i + 1);
+        char* digit = name + length;
+        if (twoDigits)
+            *digit++ = static_cast<char>('0' + (i + 1) / 10);
+        digit[0] = static_cast<char>('0' + (i + 1) % 10);
+        digit[1] = '\0';
         op(name, names[i]);
     }
 }
@@ -79,9 +84,9 @@ void ReadSettings(SettingsStore& store, ClockSettings& s)
     ReadValue(store, "ChimeHalfSound", s.ChimeHalfSound, SOUND_PATH_SIZE, STRING);
 
     auto readName = [&store](const char* name, char* field) { ReadValue(store, name, field, NAME_SIZE, STRING); };
-    ForEachName(s.Format.MonthName, 12, "MonthName%02d", readName);
-    ForEachName(s.Format.DayOfWeek, 7, "DayOfWeek%1d", readName);
-    ForEachName(s.Format.HourMarker, 2, "HourMarker%1d", readName);
+    ForEachName(s.Format.MonthName, 12, "MonthName", true, readName);
+    ForEachName(s.Format.DayOfWeek, 7, "DayOfWeek", false, readName);
+    ForEachName(s.Format.HourMarker, 2, "HourMarker", false, readName);
 }
 
 void WriteSettings(SettingsStore& store, const ClockSettings& s)
@@ -100,7 +105,7 @@ void WriteSettings(SettingsStore& store, const ClockSettings& s)
     WriteValue(store, "ChimeHalfSound", s.ChimeHalfSound, SOUND_PATH_SIZE, STRING);
 
     auto writeName = [&store](const char* name, const char* field) { WriteValue(store, name, field, NAME_SIZE, STRING); };
-    ForEachName(s.Format.MonthName, 12, "MonthName%02d", writeName);
-    ForEachName(s.Format.DayOfWeek, 7, "DayOfWeek%1d", writeName);
-    ForEachName(s.Format.HourMarker, 2, "HourMarker%1d", writeName);
+    ForEachName(s.Format.MonthName, 12, "MonthName", true, writeName);
+    ForEachName(s.Format.DayOfWeek, 7, "DayOfWeek", false, writeName);
+    ForEachName(s.Format.HourMarker, 2, "HourMarker", false, writeName);
 }
