@@ -290,15 +290,17 @@ TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
     CreateDirectoryA("C:\\zentik", nullptr);
     for (const char* wave : {"C:\\zentik\\hour.wav", "C:\\zentik\\half.wav"})
         CloseHandle(CreateFileA(wave, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    g_settings.ChimeHour = 2;
-    g_settings.ChimeHalf = 0;
+    g_settings.ChimeHour = 3;
+    g_settings.ChimeHalf = 1;
     Run(2, "Chimes", [](HWND sheet, HWND page) {
-        EXPECT_FALSE(Checked(page, IDC_HOUR_CHIME) || Checked(page, IDC_EACH_HOUR));
+        EXPECT_TRUE(Checked(page, IDC_HOUR_CHIME) && Checked(page, IDC_EACH_HOUR) && Checked(page, IDC_HALF_CHIME));
         const std::string stored = "C:\\WINDOWS\\MEDIA\\CHIMES.WAV", half = " | C:\\zentik\\half.wav";
-        EXPECT_EQ(ChimesShown(page), "off " + stored + " | off " + stored);
+        EXPECT_EQ(ChimesShown(page), stored + " | " + stored);
         Walk(sheet, page, &ChimesShown, {
+            {"the hour chime off", Clicks(IDC_HOUR_CHIME), true, "off " + stored + " | " + stored},
+            {"the half-hour chime off", Clicks(IDC_HALF_CHIME), true, "off " + stored + " | off " + stored},
             {"the hour chime", Clicks(IDC_HOUR_CHIME), true, stored + " | off " + stored},
-            {"once for each hour", Clicks(IDC_EACH_HOUR), true, stored + " | off " + stored},
+            {"not once for each hour", Clicks(IDC_EACH_HOUR), true, stored + " | off " + stored},
             {"the half-hour chime", Clicks(IDC_HALF_CHIME), true, stored + " | " + stored},
             {"a wave chosen", WaveDialog(IDC_HALF_REF, "C:\\zentik\\half.wav", IDOK), true, stored + half},
             {"Ref.. cancelled", WaveDialog(IDC_HOUR_REF, "C:\\zentik\\hour.wav", IDCANCEL), false, stored + half},
@@ -329,12 +331,12 @@ TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
         SetDlgItemTextA(page, IDC_HALF_SOUND, "half.wav");
         Ok(sheet);
     });
-    EXPECT_EQ(g_settings.ChimeHour, 3);
+    EXPECT_EQ(g_settings.ChimeHour, 1);
     EXPECT_EQ(g_settings.ChimeHalf, 1);
     EXPECT_STREQ(g_settings.ChimeHourSound, "C:\\zentik\\hour.wav");
     EXPECT_STREQ(g_settings.ChimeHalfSound, "half.wav");
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_GENERAL});
-    EXPECT_EQ(s_messages, 12);  // from the Display page too
+    EXPECT_EQ(s_messages, 16);  // from the Display page too
 }
 
 }  // namespace
