@@ -94,6 +94,7 @@ TEST_F(CodePageTest, FormatClockTextNamesComeFromTheRecordAndStopAtTheirFieldEnd
     std::strcpy(f.DayOfWeek[0], "");
     std::strcpy(f.HourMarker[0], "am");
     EXPECT_EQ(Format(f, MakeTime(2026, 11, 1, 0, 9, 0, 0)), std::string(NAME_SIZE, 'N') + "||am");
+    EXPECT_EQ(Format(WithFormat("MMM"), kSunday, 3), "De") << "a name cut short of the text's end";
     if (UseCodePage(932)) {
         f = WithFormat("MMM");
         std::strcpy(f.MonthName[11], "\x82\xA0" "a\x82\xA0");
