@@ -601,7 +601,9 @@ TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
         g.cursorFails = true;
         SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         EXPECT_NE(GetCapture(), clock) << "a drag without a grab point";
-        g.cursorFails = false;
+        g.refuseWrites = true;  // a click that moved nothing saves nothing (to fail, and be told)
+        SendMessageA(clock, WM_LBUTTONUP, 0, 0);
+        g.refuseWrites = g.cursorFails = false;
         g.cursor = {60, 70};
         SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         EXPECT_EQ(GetCapture(), clock);
