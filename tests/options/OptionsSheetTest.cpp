@@ -189,9 +189,18 @@ TEST_F(OptionsSheet, DisplayPageShowsEachChoiceAndOffersApply)
     EXPECT_EQ(s_messages, 9);  // at each of seven Applies, for the custom colours, at OK
 }
 
+// Each wave's path, "off" while it cannot be changed.
+std::string ChimesShown(HWND page)
+{
+    auto wave = [page](int path, int ref) { return (Enabled(page, ref) ? "" : "off ") + Text(page, path); };
+    return wave(IDC_HOUR_SOUND, IDC_HOUR_REF) + " | " + wave(IDC_HALF_SOUND, IDC_HALF_REF);
+}
+
 TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
 {
     g_settings.Format.Conv0to12 = 1;
+    g_settings.ChimeHour = 0;  // the Chimes page, looked at last, opens with only the half hour ticked
+    g_settings.ChimeHalf = 1;
     Run(1, "Format", [](HWND sheet, HWND page) {
         // Every help line shows whole in the page's font: the sunken help boxes and the 12-hour box's text.
         for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -249,6 +258,9 @@ TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
         Click(page, IDC_DEFAULT_MONTH);
         EXPECT_EQ(Text(page, IDC_MONTH1) + Text(page, IDC_MONTH12), "JanDec");
         EXPECT_EQ(Text(page, IDC_DAY1), "So");
+        HWND chimes = ShowSheetPage(sheet, 2, "Chimes");
+        EXPECT_TRUE(!Checked(chimes, IDC_HOUR_CHIME) && Checked(chimes, IDC_HALF_CHIME));
+        EXPECT_EQ(ChimesShown(chimes), "off C:\\WINDOWS\\MEDIA\\CHIMES.WAV | C:\\WINDOWS\\MEDIA\\CHIMES.WAV");
         Ok(sheet);
     });
     const DisplayFormat& f = g_settings.Format;
@@ -257,17 +269,10 @@ TEST_F(OptionsSheet, FormatPageShowsItsHelpWholeTestsAppliesAndRestoresDefaults)
     EXPECT_EQ(f.Conv0to12, 0);
     EXPECT_STREQ(f.DispFormat, "MMM");
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_GENERAL});
-    EXPECT_EQ(s_messages, 14);  // from the Display page too, opened first, at each Apply and at OK
+    EXPECT_EQ(s_messages, 15);  // from the Display page too, opened first, at each Apply, and from both at OK
 }
 
 std::string g_played;  // by the Test buttons, with their flags
-
-// Each wave's path, "off" while it cannot be changed.
-std::string ChimesShown(HWND page)
-{
-    auto wave = [page](int path, int ref) { return (Enabled(page, ref) ? "" : "off ") + Text(page, path); };
-    return wave(IDC_HOUR_SOUND, IDC_HOUR_REF) + " | " + wave(IDC_HALF_SOUND, IDC_HALF_REF);
-}
 
 // "Ref..": the open dialog starts on the stored wave (the default here), then
 // `typed` is entered and the dialog ended with `end`.
@@ -291,14 +296,13 @@ TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
     for (const char* wave : {"C:\\zentik\\hour.wav", "C:\\zentik\\half.wav"})
         CloseHandle(CreateFileA(wave, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     g_settings.ChimeHour = 3;
-    g_settings.ChimeHalf = 1;
+    g_settings.ChimeHalf = 0;
     Run(2, "Chimes", [](HWND sheet, HWND page) {
-        EXPECT_TRUE(Checked(page, IDC_HOUR_CHIME) && Checked(page, IDC_EACH_HOUR) && Checked(page, IDC_HALF_CHIME));
+        EXPECT_TRUE(Checked(page, IDC_HOUR_CHIME) && Checked(page, IDC_EACH_HOUR) && !Checked(page, IDC_HALF_CHIME));
         const std::string stored = "C:\\WINDOWS\\MEDIA\\CHIMES.WAV", half = " | C:\\zentik\\half.wav";
-        EXPECT_EQ(ChimesShown(page), stored + " | " + stored);
+        EXPECT_EQ(ChimesShown(page), stored + " | off " + stored);
         Walk(sheet, page, &ChimesShown, {
-            {"the hour chime off", Clicks(IDC_HOUR_CHIME), true, "off " + stored + " | " + stored},
-            {"the half-hour chime off", Clicks(IDC_HALF_CHIME), true, "off " + stored + " | off " + stored},
+            {"the hour chime off", Clicks(IDC_HOUR_CHIME), true, "off " + stored + " | off " + stored},
             {"the hour chime", Clicks(IDC_HOUR_CHIME), true, stored + " | off " + stored},
             {"not once for each hour", Clicks(IDC_EACH_HOUR), true, stored + " | off " + stored},
             {"the half-hour chime", Clicks(IDC_HALF_CHIME), true, stored + " | " + stored},
@@ -336,7 +340,7 @@ TEST_F(OptionsSheet, ChimesPageShowsEachChoiceOffersApplyAndRefusesTooLongPaths)
     EXPECT_STREQ(g_settings.ChimeHourSound, "C:\\zentik\\hour.wav");
     EXPECT_STREQ(g_settings.ChimeHalfSound, "half.wav");
     EXPECT_EQ(g_settings.ChangeFlags, DWORD{CHANGED_GENERAL});
-    EXPECT_EQ(s_messages, 16);  // from the Display page too
+    EXPECT_EQ(s_messages, 14);  // from the Display page too
 }
 
 }  // namespace
