@@ -50,12 +50,17 @@ protected:
     PROCESS_INFORMATION m_pi = {};
 };
 
+// OK without a font asks again; Cancel ends.
 TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
 {
     Start();
     HWND sheet = Window("Propaties of Zentik");
     ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(Window("Zentik", 0), nullptr) << "the clock showed before a font was chosen";
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    ASSERT_TRUE(WaitUntil([sheet] { return !IsWindow(sheet); }));
+    sheet = Window("Propaties of Zentik");
+    ASSERT_NE(sheet, nullptr) << "OK without a font did not ask again";
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     EXPECT_TRUE(Exits());
 }
