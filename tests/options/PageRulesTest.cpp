@@ -128,6 +128,7 @@ TEST_F(CodePageTest, PathSplitEndsTheFolderBeforeTheLastBackslash)
         EXPECT_EQ(SplitPathForDialog(folder, c.size, c.path.c_str()), c.lastBackslash) << c.path;
         EXPECT_EQ(std::string(folder), c.folder) << c.path;
     }
+    EXPECT_EQ(SplitPathForDialog(nullptr, 0, "C:\\a"), -1) << "no room at all: nothing written";
 }
 
 }  // namespace
