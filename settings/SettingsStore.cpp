@@ -43,22 +43,31 @@ void WriteValue(SettingsStore& store, const char* name, const void* field, DWORD
     }
 }
 
-// The numbered names: "MonthName01".."MonthName12" (two digits),
-// "DayOfWeek1".."DayOfWeek7", "HourMarker1" and "HourMarker2" (one).
+// Each numbered name with its field: "MonthName01".."MonthName12",
+// "DayOfWeek1".."DayOfWeek7", "HourMarker1" and "HourMarker2" (as many
+// digits as the count has).
 template <typename Names, typename Op>
-void ForEachName(Names& names, int count, const char* prefix, bool twoDigits, Op op)
+void ForEachName(Names& names, int count, const char* prefix, Op op)
 {
     char name[16];
     const size_t length = std::strlen(prefix);  // 10 at the most
     std::memcpy(name, prefix, length);
     for (int i = 0; i < count; ++i) {
         char* digit = name + length;
-        if (twoDigits)
+        if (count >= 10)
             *digit++ = static_cast<char>('0' + (i + 1) / 10);
         digit[0] = static_cast<char>('0' + (i + 1) % 10);
         digit[1] = '\0';
         op(name, names[i]);
     }
+}
+
+template <typename Format, typename Op>
+void ForEachNamedField(Format& f, Op op)
+{
+    ForEachName(f.MonthName, 12, "MonthName", op);
+    ForEachName(f.DayOfWeek, 7, "DayOfWeek", op);
+    ForEachName(f.HourMarker, 2, "HourMarker", op);
 }
 
 }  // namespace
@@ -84,9 +93,7 @@ void ReadSettings(SettingsStore& store, ClockSettings& s)
     ReadValue(store, "ChimeHalfSound", s.ChimeHalfSound, SOUND_PATH_SIZE, STRING);
 
     auto readName = [&store](const char* name, char* field) { ReadValue(store, name, field, NAME_SIZE, STRING); };
-    ForEachName(s.Format.MonthName, 12, "MonthName", true, readName);
-    ForEachName(s.Format.DayOfWeek, 7, "DayOfWeek", false, readName);
-    ForEachName(s.Format.HourMarker, 2, "HourMarker", false, readName);
+    ForEachNamedField(s.Format, readName);
 }
 
 void WriteSettings(SettingsStore& store, const ClockSettings& s)
@@ -105,7 +112,5 @@ void WriteSettings(SettingsStore& store, const ClockSettings& s)
     WriteValue(store, "ChimeHalfSound", s.ChimeHalfSound, SOUND_PATH_SIZE, STRING);
 
     auto writeName = [&store](const char* name, const char* field) { WriteValue(store, name, field, NAME_SIZE, STRING); };
-    ForEachName(s.Format.MonthName, 12, "MonthName", true, writeName);
-    ForEachName(s.Format.DayOfWeek, 7, "DayOfWeek", false, writeName);
-    ForEachName(s.Format.HourMarker, 2, "HourMarker", false, writeName);
+    ForEachNamedField(s.Format, writeName);
 }
