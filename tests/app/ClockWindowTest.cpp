@@ -103,21 +103,6 @@ FARPROC WINAPI OnGetProcAddress(HMODULE m, LPCSTR name)
     return HIWORD(reinterpret_cast<ULONG_PTR>(name)) && g.missing.count(name) ? nullptr : realGetProcAddress(m, name);
 }
 
-// Each with the variable that keeps the replaced function.
-const struct { const char *dll, *name; void *hook, *real; } kHooks[] = {
-    {"gdi32.dll", "PathToRegion", reinterpret_cast<void*>(&OnPathToRegion), &realPathToRegion},
-    {"user32.dll", "SetWindowRgn", reinterpret_cast<void*>(&OnSetWindowRgn), &realSetWindowRgn},
-    {"gdi32.dll", "DeleteObject", reinterpret_cast<void*>(&OnDeleteObject), &realDeleteObject},
-    {"gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(&OnCreateFont), &realCreateFont},
-    {"user32.dll", "GetCursorPos", reinterpret_cast<void*>(&OnGetCursorPos), &realGetCursorPos},
-    {"kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&OnGetProcAddress), &realGetProcAddress},
-    {"user32.dll", "SetTimer", reinterpret_cast<void*>(&OnSetTimer), &realSetTimer},
-    {"user32.dll", "RedrawWindow", reinterpret_cast<void*>(&OnRedrawWindow), &realRedrawWindow},
-    {"user32.dll", "MessageBoxA", reinterpret_cast<void*>(&OnMessageBox), &realMessageBox},
-    {"user32.dll", "TrackPopupMenu", reinterpret_cast<void*>(&OnTrackPopupMenu), &realTrackPopupMenu},
-    {"advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(&OnRegSetValue), &realRegSetValue},
-};
-
 class ClockWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -133,14 +118,10 @@ protected:
         // The worker runs inline, so each chime is counted when it is due.
         SetChimeThreadStarter([](unsigned (*proc)(void*), void* p) { return proc(p), true; });
         SetSoundPlayer([](LPCSTR, HMODULE, DWORD) { return ++g.plays, TRUE; });
-        for (const auto& h : kHooks)
-            *static_cast<void**>(h.real) = HookImport(h.dll, h.name, h.hook);
     }
 
     void TearDown() override
     {
-        for (const auto& h : kHooks)
-            HookImport(h.dll, h.name, *static_cast<void**>(h.real));
         SetClockTimeSource(nullptr);
         SetChimeThreadStarter(nullptr);
         SetSoundPlayer(nullptr);
@@ -172,7 +153,28 @@ protected:
     ClockSettings m_stored;
 
 private:
-    // A timer callback: __stdcall on i686, which no lambda converts to.
+    // The system calls steered or counted, for the fixture's life.
+    const ScopedHook<decltype(&PathToRegion)> m_pathToRegion{"gdi32.dll", "PathToRegion", &OnPathToRegion,
+                                                             &realPathToRegion};
+    const ScopedHook<decltype(&SetWindowRgn)> m_setRgn{"user32.dll", "SetWindowRgn", &OnSetWindowRgn,
+                                                       &realSetWindowRgn};
+    const ScopedHook<decltype(&DeleteObject)> m_delete{"gdi32.dll", "DeleteObject", &OnDeleteObject, &realDeleteObject};
+    const ScopedHook<decltype(&CreateFontIndirectA)> m_font{"gdi32.dll", "CreateFontIndirectA", &OnCreateFont,
+                                                            &realCreateFont};
+    const ScopedHook<decltype(&GetCursorPos)> m_cursor{"user32.dll", "GetCursorPos", &OnGetCursorPos,
+                                                       &realGetCursorPos};
+    const ScopedHook<decltype(&GetProcAddress)> m_proc{"kernel32.dll", "GetProcAddress", &OnGetProcAddress,
+                                                       &realGetProcAddress};
+    const ScopedHook<decltype(&SetTimer)> m_timer{"user32.dll", "SetTimer", &OnSetTimer, &realSetTimer};
+    const ScopedHook<decltype(&RedrawWindow)> m_redraw{"user32.dll", "RedrawWindow", &OnRedrawWindow,
+                                                       &realRedrawWindow};
+    const ScopedHook<decltype(&MessageBoxA)> m_box{"user32.dll", "MessageBoxA", &OnMessageBox, &realMessageBox};
+    const ScopedHook<decltype(&TrackPopupMenu)> m_menu{"user32.dll", "TrackPopupMenu", &OnTrackPopupMenu,
+                                                       &realTrackPopupMenu};
+    const ScopedHook<decltype(&RegSetValueExA)> m_write{"advapi32.dll", "RegSetValueExA", &OnRegSetValue,
+                                                        &realRegSetValue};
+
+    // A timer callback (__stdcall on i686).
     static void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
     {
         // Not from inside a first-run sheet's own loop: once the clock shows.
@@ -718,7 +720,8 @@ TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
             const LONG w = about.right - about.left, h = about.bottom - about.top;
             const LONG x = std::clamp((c.left + c.right - w) / 2, work.left, work.right - w);
             const LONG y = std::clamp((c.top + c.bottom - h) / 2, work.top, work.bottom - h);
-            EXPECT_EQ(std::make_pair(about.left, about.top), std::make_pair(x, y)) << "clock at " << at.x << "," << at.y;
+            EXPECT_EQ(std::make_pair(about.left, about.top), std::make_pair(x, y))
+                << "clock at " << at.x << "," << at.y;
         }
     });
 }
