@@ -1,7 +1,6 @@
 // The clock window's decisions, each as one table.
 #include <climits>
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -11,7 +10,6 @@
 #include "app/ClockPlace.h"
 #include "app/ClockPace.h"
 #include "app/ClockTick.h"
-#include "core/ClockTime.h"
 #include "core/ScreenRect.h"
 #include "support/TestTime.h"
 
@@ -83,17 +81,6 @@ TEST(ClockPace, RebuildsOnEachShownChangeAndWakesAtTheNextBoundary)
     for (const auto& c : delays)
         EXPECT_EQ(DelayToBoundary(c.now, c.secondsUsed), c.delay)
             << c.now.wSecond << "." << c.now.wMilliseconds << " seconds " << c.secondsUsed;
-    // Without a source of its own the clock reads the system's time.
-    const auto system = [] { const std::time_t t = std::time(nullptr); return *std::localtime(&t); };
-    const std::tm before = system();
-    SYSTEMTIME now = {};
-    ReadClockTime(&now);
-    const std::tm after = system();
-    const auto same = [&now](const std::tm& tm) {
-        return std::make_tuple(now.wYear, now.wMonth, now.wDay, now.wDayOfWeek, now.wHour, now.wMinute) ==
-               std::make_tuple(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_wday, tm.tm_hour, tm.tm_min);
-    };
-    EXPECT_TRUE(same(before) || same(after));
 }
 
 TEST(ClockLogic, Windows95AndOlderAreRefused)

@@ -202,7 +202,9 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
 {
     Run([](HWND clock) {
         EXPECT_EQ(Rect(clock).left, 40);
-        EXPECT_TRUE(GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        // Topmost, and with no button on the taskbar.
+        const LONG style = GetWindowLongA(clock, GWL_EXSTYLE);
+        EXPECT_TRUE((style & WS_EX_TOPMOST) && (style & WS_EX_TOOLWINDOW));
         g.cursor = {77, 88};
         SendMessageA(clock, WM_RBUTTONUP, 0, 0);
         EXPECT_EQ(g.menuFirst, UINT{ID_POPUP_ABOUT}) << "not the clock's menu";

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -83,46 +82,36 @@ struct Clock {
     }
 };
 
-// Each event of the wall clock once, whatever way the readings come.
+// Each event of the wall clock once, whatever way the readings come: ticks
+// until `before`, the clock stepped `by` (and told of it or not), ticks
+// until `until`.
 TEST(ChimeSchedule, EachEventChimesOnceHoweverLateOrMovedTheClockIs)
 {
-    const struct {
-        const char* what;
-        long long start;
-        std::function<void(Clock&)> run;
-        const char* heard;
-    } cases[] = {
-        {"started on the hour", T(13, 0), [](Clock& c) { c.TicksUntil(T(13, 31)); }, "13:30 half 3 "},
-        {"started a moment before", T(12, 59, 59, 900), [](Clock& c) { c.TicksUntil(T(13, 1)); }, "13:00 hour 1 "},
-        {"+1 s just before", T(12, 59), [](Clock& c) { c.TicksUntil(T(12, 59, 59, 500)), c.Step(kSecond, false), c.TicksUntil(T(13, 1)); },
-         "13:00 hour 1 "},
-        {"+1 s just after", T(12, 59), [](Clock& c) { c.TicksUntil(T(13, 0, 0, 500)), c.Step(kSecond, true), c.TicksUntil(T(13, 1)); },
-         "13:00 hour 1 "},
-        {"-1 s just before", T(12, 59), [](Clock& c) { c.TicksUntil(T(12, 59, 59, 500)), c.Step(-kSecond, true), c.TicksUntil(T(13, 1)); },
-         "13:00 hour 1 "},
-        {"-1 s just after", T(12, 59), [](Clock& c) { c.TicksUntil(T(13, 0, 0, 500)), c.Step(-kSecond, false), c.TicksUntil(T(13, 1)); },
-         "13:00 hour 1 "},
-        {"set back across an event", T(12, 25), [](Clock& c) { c.TicksUntil(T(12, 45)), c.Step(-20 * kMinute, true), c.TicksUntil(T(13, 1)); },
-         "12:30 half 3 13:00 hour 1 "},
-        {"set back across two", T(12, 25), [](Clock& c) { c.TicksUntil(T(13, 5)), c.Step(-40 * kMinute, false), c.TicksUntil(T(13, 31)); },
+    const long long kNone = 0;
+    const struct { const char* what; long long start, before, by; bool told; long long until; const char* heard; } cases[] = {
+        {"started on the hour", T(13, 0), T(13, 0), kNone, false, T(13, 31), "13:30 half 3 "},
+        {"started a moment before", T(12, 59, 59, 900), T(13, 1), kNone, false, T(13, 1), "13:00 hour 1 "},
+        {"+1 s just before", T(12, 59), T(12, 59, 59, 500), kSecond, false, T(13, 1), "13:00 hour 1 "},
+        {"+1 s just after", T(12, 59), T(13, 0, 0, 500), kSecond, true, T(13, 1), "13:00 hour 1 "},
+        {"-1 s just before", T(12, 59), T(12, 59, 59, 500), -kSecond, true, T(13, 1), "13:00 hour 1 "},
+        {"-1 s just after", T(12, 59), T(13, 0, 0, 500), -kSecond, false, T(13, 1), "13:00 hour 1 "},
+        {"set back across an event", T(12, 25), T(12, 45), -20 * kMinute, true, T(13, 1), "12:30 half 3 13:00 hour 1 "},
+        {"set back across two", T(12, 25), T(13, 5), -40 * kMinute, false, T(13, 31),
          "12:30 half 3 13:00 hour 1 13:30 half 3 "},
-        {"asleep 12:20 to 12:45", T(12, 10), [](Clock& c) { c.TicksUntil(T(12, 20)), c.Step(25 * kMinute, true), c.TicksUntil(T(13, 1)); },
-         "13:00 hour 1 "},
-        {"woken 20 s into 13:00", T(12, 10), [](Clock& c) { c.TicksUntil(T(12, 20)), c.Step(T(0, 40, 20), true), c.TicksUntil(T(13, 1)); },
-         "13:00 hour 1 "},
-        {"set forward over events", T(12, 40), [](Clock& c) { c.Step(150 * kMinute, true), c.TicksUntil(T(15, 31)); },
-         "15:30 half 3 "},
-        {"summer time begins", T(1, 50), [](Clock& c) { c.TicksUntil(T(1, 59, 59)), c.Step(kHour, false), c.TicksUntil(T(3, 1)); },
-         "3:00 hour 3 "},
+        {"asleep 12:20 to 12:45", T(12, 10), T(12, 20), 25 * kMinute, true, T(13, 1), "13:00 hour 1 "},
+        {"woken 20 s into 13:00", T(12, 10), T(12, 20), T(0, 40, 20), true, T(13, 1), "13:00 hour 1 "},
+        {"set forward over events", T(12, 40), T(12, 40), 150 * kMinute, true, T(15, 31), "15:30 half 3 "},
+        {"summer time begins", T(1, 50), T(1, 59, 59), kHour, false, T(3, 1), "3:00 hour 3 "},
         // Each minute of the wall clock chimes once: the repeated hour is silent.
-        {"summer time ends", T(1, 50), [](Clock& c) { c.TicksUntil(T(2, 59, 59)), c.Step(-kHour, true), c.TicksUntil(T(3, 1)); },
-         "2:00 hour 2 2:30 half 3 3:00 hour 3 "},
-        {"midnight", T(23, 59), [](Clock& c) { c.TicksUntil(T(24, 1)); }, "0:00 hour 12 "},
+        {"summer time ends", T(1, 50), T(2, 59, 59), -kHour, true, T(3, 1), "2:00 hour 2 2:30 half 3 3:00 hour 3 "},
+        {"midnight", T(23, 59), T(24, 1), kNone, false, T(24, 1), "0:00 hour 12 "},
     };
     for (bool seconds : {true, false}) {
         for (const auto& k : cases) {
             Clock c(k.start, seconds);
-            k.run(c);
+            c.TicksUntil(k.before);
+            c.Step(k.by, k.told);
+            c.TicksUntil(k.until);
             EXPECT_EQ(c.heard, k.heard) << k.what << ", seconds " << seconds;
         }
         // A tick this late into the event's minute (a busy machine) still chimes it.
