@@ -15,6 +15,7 @@
 #include "chime/ChimeRequest.h"
 #include "chime/Sound.h"
 #include "core/ClockTime.h"
+#include "framework/GdiScope.h"
 #include "framework/WinApp.h"
 #include "options/ShowOptions.h"
 #include "res/resource.h"
@@ -124,6 +125,8 @@ protected:
 
     static void SetNow(WORD h, WORD m, WORD s, WORD ms = 0) { g.now = {2026, 12, 0, 6, h, m, s, ms}; }
     static void Tick(HWND clock) { SendMessageA(clock, WM_TIMER, 1, 0); }
+    // A mouse message with the cursor at `x`, `y` (screen coordinates).
+    static void Mouse(HWND clock, UINT msg, LONG x, LONG y) { g.cursor = {x, y}, SendMessageA(clock, msg, MK_LBUTTON, 0); }
     static void Change(HWND w, UINT how) { g_settings.ChangeFlags = how, SendMessageA(w, WM_SETTINGS_CHANGED, 0, 0); }
 
     // Runs the clock on this thread; `script` runs inside its message loop
@@ -177,12 +180,7 @@ private:
     static inline std::function<void(HWND)> s_script;
 };
 
-RECT Rect(HWND hwnd)
-{
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    return r;
-}
+RECT Rect(HWND hwnd) { RECT r = {}; return GetWindowRect(hwnd, &r), r; }
 
 // The clock's glyphs on the screen: its region's box.
 RECT Glyphs(HWND clock)
@@ -205,17 +203,14 @@ TEST_F(ClockWindow, FollowsTheStoredPlaceAndEachChangeOfSettings)
         // Topmost, and with no button on the taskbar.
         const LONG style = GetWindowLongA(clock, GWL_EXSTYLE);
         EXPECT_TRUE((style & WS_EX_TOPMOST) && (style & WS_EX_TOOLWINDOW));
-        g.cursor = {77, 88};
-        SendMessageA(clock, WM_RBUTTONUP, 0, 0);
+        Mouse(clock, WM_RBUTTONUP, 77, 88);
         EXPECT_EQ(g.menuFirst, UINT{ID_POPUP_ABOUT}) << "not the clock's menu";
         EXPECT_EQ(std::make_pair(g.menuAt.x, g.menuAt.y), std::make_pair(77L, 88L)) << "not at the cursor";
 
         g_settings.FontInfo.lfHeight = INT_MIN;
         RegDeleteKeyA(HKEY_CURRENT_USER, ZENTIK_REG_KEY);
         Change(clock, CHANGED_FONT);
-        HDC screen = GetDC(nullptr);
-        EXPECT_EQ(g.fontHeight, -128 * GetDeviceCaps(screen, LOGPIXELSY) / 72) << "no new font, or unbounded";
-        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(g.fontHeight, -128 * GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY) / 72) << "unbounded";
         EXPECT_EQ(g_settings.FontInfo.lfHeight, INT_MIN) << "the stored height was changed";
         EXPECT_EQ(Stored().FontInfo.lfHeight, INT_MIN) << "a change was not saved";
         EXPECT_EQ(g_settings.ChangeFlags, 0u) << "a change applied stays pending";
@@ -448,10 +443,8 @@ TEST_F(ClockWindow, AtTheBottomItStaysBeneathEveryWindow)
         SetForegroundWindow(over);
         SetWindowPos(clock, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // as a click activates and raises it
         SetForegroundWindow(clock);
-        g.cursor = {60, 70};
-        SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-        g.cursor = {90, 80};
-        SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
+        Mouse(clock, WM_LBUTTONDOWN, 60, 70);
+        Mouse(clock, WM_MOUSEMOVE, 90, 80);
         SendMessageA(clock, WM_LBUTTONUP, 0, 0);
         EXPECT_TRUE(Lowest(clock)) << "after a click and a drag";
         // The glyphs show the up-arrow; the dialogs, which share the clock's class, the arrow.
@@ -585,26 +578,22 @@ TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
         g.refuseWrites = true;  // a click that moved nothing saves nothing (to fail, and be told)
         SendMessageA(clock, WM_LBUTTONUP, 0, 0);
         g.refuseWrites = g.cursorFails = false;
-        g.cursor = {60, 70};
-        SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        Mouse(clock, WM_LBUTTONDOWN, 60, 70);
         EXPECT_EQ(GetCapture(), clock);
-        g.cursor = {260, 170};
-        SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
+        Mouse(clock, WM_MOUSEMOVE, 260, 170);
         EXPECT_EQ(std::make_pair(Rect(clock).left, Rect(clock).top), std::make_pair(240L, 160L)) << "did not follow";
         g.cursorFails = true;
         SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, 0);
         SendMessageA(clock, WM_CAPTURECHANGED, 0, 0);
         g.cursorFails = false;
-        g.cursor = {500, 400};
-        SendMessageA(clock, WM_MOUSEMOVE, 0, 0);
+        Mouse(clock, WM_MOUSEMOVE, 500, 400);
         SendMessageA(clock, WM_LBUTTONUP, 0, 0);
         EXPECT_EQ(Rect(clock).left, 240) << "moved after the capture was lost";
         EXPECT_EQ(std::make_pair(Stored().WindowLeft, Stored().WindowTop), std::make_pair(240L, 160L)) << "not stored";
         // Dropped off the screen, it comes back far enough and is stored there.
         SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-        g.cursor = {-5000, 400};
-        SendMessageA(clock, WM_LBUTTONUP, 0, 0);
-        EXPECT_TRUE(EnoughOnTheScreen(clock));
+        Mouse(clock, WM_LBUTTONUP, -5000, 400);
+        EXPECT_TRUE(Rect(clock).left < 0 && EnoughOnTheScreen(clock)) << "not where it was dropped, or lost";
         EXPECT_EQ(Stored().WindowLeft, Rect(clock).left);
 
         // A save that fails is told once, and only one that fails; the next one writes the whole block.
@@ -612,8 +601,7 @@ TEST_F(ClockWindow, ADragFollowsTheMouseEndsWithTheCaptureAndIsStored)
         g.refuseWrites = true;
         for (LONG x : {300, 320}) {
             SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-            g.cursor.x = x;
-            SendMessageA(clock, WM_LBUTTONUP, 0, 0);
+            Mouse(clock, WM_LBUTTONUP, x, 400);
             EXPECT_NE(GetCapture(), clock) << "the capture outlived the drag";
         }
         EXPECT_EQ(g.boxes, 1) << "a failed save was not told, or told again";
