@@ -452,12 +452,10 @@ TEST_F(ClockWindow, AtTheBottomItStaysBeneathEveryWindow)
         EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW));
         for (const char* caption : {"About Zentik", "Propaties of Zentik"}) {
             HCURSOR during = nullptr;
-            RECT box = {};
             {
                 DialogScript close([&] {
                     HWND dialog = WaitForWindow(caption);
                     during = cursor();
-                    GetWindowRect(dialog, &box);
                     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
                 });
                 SendMessageA(clock, WM_COMMAND, *caption == 'A' ? ID_POPUP_ABOUT : ID_POPUP_PROPERTIES, 0);
@@ -465,12 +463,6 @@ TEST_F(ClockWindow, AtTheBottomItStaysBeneathEveryWindow)
             EXPECT_TRUE(Lowest(clock)) << "after " << caption << " closed";
             EXPECT_EQ(during, LoadCursorA(nullptr, IDC_ARROW)) << "not the arrow over " << caption;
             EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW)) << "not the up-arrow after " << caption;
-            const RECT c = Rect(clock);
-            const LONG w = box.right - box.left, h = box.bottom - box.top;
-            if (*caption == 'A') {  // centred over the clock, which is well inside the work area
-                EXPECT_EQ(std::make_pair(box.left, box.top),
-                          std::make_pair((c.left + c.right - w) / 2, (c.top + c.bottom - h) / 2));
-            }
         }
         g_settings.ZOrder = 1;
         Change(clock, CHANGED_ZORDER);
@@ -658,6 +650,38 @@ TEST_F(ClockWindow, ATextTooLongOrWithoutOutlineARefusedRegionOrAMissingDllIsSur
         Tick(clock);
         SendMessageA(clock, WM_COMMAND, ID_POPUP_HOMEPAGE, 0);
         EXPECT_TRUE(IsWindow(clock));
+    });
+}
+
+// The about box opens centred over the clock, moved the least into the work
+// area from a clock at any of its edges.
+TEST_F(ClockWindow, TheAboutBoxOpensOverTheClockInsideTheWorkArea)
+{
+    Run([](HWND clock) {
+        ShowWindow(clock, SW_SHOWNOACTIVATE);
+        RECT work = {};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        const POINT places[] = {{work.right - 60, 60}, {40, work.bottom - 60}, {40, work.top - 20}, {-200, 300}};
+        for (const POINT& at : places) {
+            g_settings.WindowLeft = at.x;
+            g_settings.WindowTop = at.y;
+            Change(clock, CHANGED_GENERAL);
+            RECT about = {};
+            {
+                DialogScript driver([&] {
+                    HWND box = WaitForWindow("About Zentik");
+                    GetWindowRect(box, &about);
+                    PostMessageA(box, WM_COMMAND, IDOK, 0);
+                });
+                SendMessageA(clock, WM_COMMAND, ID_POPUP_ABOUT, 0);
+            }
+            const RECT c = Rect(clock);
+            const LONG w = about.right - about.left, h = about.bottom - about.top;
+            const LONG x = std::clamp((c.left + c.right - w) / 2, work.left, work.right - w);
+            const LONG y = std::clamp((c.top + c.bottom - h) / 2, work.top, work.bottom - h);
+            EXPECT_EQ(std::make_pair(about.left, about.top), std::make_pair(x, y))
+                << "clock at " << at.x << "," << at.y;
+        }
     });
 }
 

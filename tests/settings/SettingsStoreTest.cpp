@@ -21,8 +21,8 @@ TEST(SettingsStore, WritesEachValueWithItsTypeAndLength)
         {"ChimeHalf", dword(0)}, {"ColorTable", {REG_BINARY, Bytes(s.ColorTable, 64)}},
         {"FontInfo", {REG_BINARY, Bytes(&s.FontInfo, 60)}}, {"DispFormat", sz("h:mm t")},
         {"ChimeHourSound", sz("D:\\sounds\\hour.wav")}, {"ChimeHalfSound", sz("half.wav")},
-        {"MonthName01", sz("month1")}, {"MonthName10", sz("month10")}, {"DayOfWeek7", sz("day7")},
-        {"HourMarker1", sz("a.m.")}, {"HourMarker2", sz(std::string(NAME_SIZE - 1, 'P'))},
+        {"MonthName01", sz("month1")}, {"MonthName09", sz("month9")}, {"MonthName10", sz("month10")},
+        {"DayOfWeek7", sz("day7")}, {"HourMarker1", sz("a.m.")}, {"HourMarker2", sz(std::string(NAME_SIZE - 1, 'P'))},
     };
     EXPECT_EQ(written.size(), 12u + 12 + 7 + 2);
     for (const auto& [name, value] : expected)
