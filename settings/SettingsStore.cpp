@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "core/CodePage.h"
 
@@ -45,10 +46,11 @@ void WriteValue(SettingsStore& store, const char* name, const void* field, DWORD
 
 // Each numbered name with its field: "MonthName01".."MonthName12",
 // "DayOfWeek1".."DayOfWeek7", "HourMarker1" and "HourMarker2" (as many
-// digits as the count has).
+// digits as the row's count has).
 template <typename Names, typename Op>
-void ForEachName(Names& names, int count, const char* prefix, Op op)
+void ForEachName(Names& names, const char* prefix, Op op)
 {
+    const int count = static_cast<int>(std::size(names));
     char name[16];
     const size_t length = std::strlen(prefix);  // 10 at the most
     std::memcpy(name, prefix, length);
@@ -65,9 +67,9 @@ void ForEachName(Names& names, int count, const char* prefix, Op op)
 template <typename Format, typename Op>
 void ForEachNamedField(Format& f, Op op)
 {
-    ForEachName(f.MonthName, 12, "MonthName", op);
-    ForEachName(f.DayOfWeek, 7, "DayOfWeek", op);
-    ForEachName(f.HourMarker, 2, "HourMarker", op);
+    ForEachName(f.MonthName, "MonthName", op);
+    ForEachName(f.DayOfWeek, "DayOfWeek", op);
+    ForEachName(f.HourMarker, "HourMarker", op);
 }
 
 }  // namespace
