@@ -45,7 +45,6 @@ bool CPropertyPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
             *result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
             return true;
         case PSN_RESET:
-            OnCancel();
             if (m_pSheet)
                 m_pSheet->m_bCancelled = true;
             *result = 0;

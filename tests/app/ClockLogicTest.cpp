@@ -49,8 +49,10 @@ TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
     LOGFONTA small = {};
     small.lfHeight = -3;
     small.lfWidth = 900;
-    const LOGFONTA f = BoundedClockFont(small, 107);  // 8 and 128 points: 11.9 and 190.2 pixels
-    EXPECT_EQ(std::tie(f.lfHeight, f.lfWidth), std::make_tuple(-11L, 190L));
+    for (const auto& [dpi, low, high] : {std::tuple<LONG, LONG, LONG>{107, 11, 190}, {72, 8, 128}}) {
+        const LOGFONTA f = BoundedClockFont(small, dpi);  // at 107 dpi 11.9 and 190.2 pixels
+        EXPECT_EQ(std::tie(f.lfHeight, f.lfWidth), std::make_tuple(-low, high)) << dpi;
+    }
 }
 
 SYSTEMTIME At(WORD hour, WORD minute, WORD second, WORD ms = 0, WORD day = 6)
