@@ -19,6 +19,28 @@ bool StandInLeadByte(UINT codePage, BYTE b)
     return codePage == 932 && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
 }
 
+const char* StandInNext(UINT codePage, const char* p)
+{
+    if (*p == '\0')
+        return p;
+    if (StandInLeadByte(codePage, static_cast<BYTE>(*p)) && p[1] != '\0')
+        return p + 2;
+    return p + 1;
+}
+
+// Walks forward from start, as the system does: a byte's role depends on
+// what precedes it, so the string cannot be read backwards.
+const char* StandInPrev(UINT codePage, const char* start, const char* p)
+{
+    const char* q = start;
+    for (;;) {
+        const char* n = StandInNext(codePage, q);
+        if (n >= p || n == q)
+            return q;
+        q = n;
+    }
+}
+
 #ifdef _WIN32
 
 bool IsLeadByte(BYTE b) { return IsDBCSLeadByte(b) != FALSE; }
@@ -35,27 +57,8 @@ void SetActive(UINT codePage) { g_active = codePage; }
 
 bool IsLeadByte(BYTE b) { return StandInLeadByte(g_active, b); }
 
-const char* Next(const char* p)
-{
-    if (*p == '\0')
-        return p;
-    if (IsLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0')
-        return p + 2;
-    return p + 1;
-}
-
-// Walks forward from start, as the system does: a byte's role depends on
-// what precedes it, so the string cannot be read backwards.
-const char* Prev(const char* start, const char* p)
-{
-    const char* q = start;
-    for (;;) {
-        const char* n = Next(q);
-        if (n >= p || n == q)
-            return q;
-        q = n;
-    }
-}
+const char* Next(const char* p) { return StandInNext(g_active, p); }
+const char* Prev(const char* start, const char* p) { return StandInPrev(g_active, start, p); }
 
 #endif
 

@@ -23,10 +23,12 @@ const char* Prev(const char* start, const char* p);
 // that holds whole characters only and at most `limit` bytes.
 size_t FitLength(const char* text, size_t length, size_t limit);
 
-// The host's stand-in for the system's answer to IsDBCSLeadByteEx: lead
-// bytes of code page 932, none in any other. Built on Windows too, where a
-// test holds it to the system.
+// The host's stand-ins for IsDBCSLeadByteEx, CharNextExA and CharPrevExA:
+// lead bytes of code page 932, none in any other. Built on Windows too,
+// where a test holds them to the system.
 bool StandInLeadByte(UINT codePage, BYTE b);
+const char* StandInNext(UINT codePage, const char* p);
+const char* StandInPrev(UINT codePage, const char* start, const char* p);
 
 #ifndef _WIN32
 // The host's stand-in for the system code page: 1252 (the default) or 932.
