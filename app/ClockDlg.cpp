@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/ClockPace.h"
+#include "app/ClockStart.h"
 #include "app/SingleClock.h"
 #include "core/ClockTime.h"
 #include "chime/ChimeRequest.h"
@@ -32,93 +33,38 @@ void CClockDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_CLOCK_
 
 const MessageMap* CClockDlg::GetMessageMap() const
 {
+    using D = CClockDlg;
     static const MessageMapEntry entries[] = {
-        OnTimerMessage<CClockDlg, &CClockDlg::OnTimer>(),
-        OnCtlColorMessage<CClockDlg, &CClockDlg::OnCtlColor>(),
-        OnCommand<CClockDlg, &CClockDlg::OnProperties>(ID_POPUP_PROPERTIES),
-        OnCommand<CClockDlg, &CClockDlg::OnHomePage>(ID_POPUP_HOMEPAGE),
-        OnCommand<CClockDlg, &CClockDlg::OnAbout>(ID_POPUP_ABOUT),
-        OnCommand<CClockDlg, &CClockDlg::OnExit>(ID_POPUP_EXIT),
-        OnMouseMessage<CClockDlg, &CClockDlg::OnLButtonDown>(WM_LBUTTONDOWN),
-        OnMouseMessage<CClockDlg, &CClockDlg::OnMouseMove>(WM_MOUSEMOVE),
-        OnMouseMessage<CClockDlg, &CClockDlg::OnLButtonUp>(WM_LBUTTONUP),
-        OnMouseMessage<CClockDlg, &CClockDlg::OnRButtonUp>(WM_RBUTTONUP),
+        OnTimerMessage<D, &D::OnTimer>(),
+        OnCtlColorMessage<D, &D::OnCtlColor>(),
+        OnCommand<D, &D::OnProperties>(ID_POPUP_PROPERTIES),
+        OnCommand<D, &D::OnHomePage>(ID_POPUP_HOMEPAGE),
+        OnCommand<D, &D::OnAbout>(ID_POPUP_ABOUT),
+        OnCommand<D, &D::OnExit>(ID_POPUP_EXIT),
+        OnMouseMessage<D, &D::OnLButtonDown>(WM_LBUTTONDOWN),
+        OnMouseMessage<D, &D::OnMouseMove>(WM_MOUSEMOVE),
+        OnMouseMessage<D, &D::OnLButtonUp>(WM_LBUTTONUP),
+        OnMouseMessage<D, &D::OnRButtonUp>(WM_RBUTTONUP),
+        OnMessage<D, &D::OnNoPaint>(WM_ERASEBKGND),
+        OnMessage<D, &D::OnNoPaint>(WM_NCPAINT),
+        OnMessage<D, &D::OnPaint>(WM_PAINT),
+        OnMessage<D, &D::OnWindowPosChanging>(WM_WINDOWPOSCHANGING),
+        OnMessage<D, &D::OnActivate>(WM_ACTIVATE),
+        OnMessage<D, &D::OnClockStays>(WM_CLOCK_STAYS),
+        OnMessage<D, &D::OnSettingsChanged>(WM_SETTINGS_CHANGED),
+        OnMessage<D, &D::OnContextMenu>(WM_CONTEXTMENU),
+        OnMessage<D, &D::OnKeyUp>(WM_KEYUP),
+        OnMessage<D, &D::OnKeyUp>(WM_SYSKEYUP),
+        OnMessage<D, &D::OnExitSizeMove>(WM_EXITSIZEMOVE),
+        OnMessage<D, &D::OnCaptureChanged>(WM_CAPTURECHANGED),
+        OnMessage<D, &D::OnTimeChange>(WM_TIMECHANGE),
+        OnMessage<D, &D::OnPowerBroadcast>(WM_POWERBROADCAST),
+        OnMessage<D, &D::OnDestroy>(WM_DESTROY),
+        OnMessage<D, &D::OnSettingChange>(WM_SETTINGCHANGE),
+        OnMessage<D, &D::OnDisplayChange>(WM_DISPLAYCHANGE),
     };
     static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), entries);
     return &map;
-}
-
-bool CClockDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
-{
-    switch (msg) {
-    case WM_ERASEBKGND:
-    case WM_NCPAINT:
-        // The region lets through only glyphs inside control 1001, which
-        // paints them: the dialog's frame and background are never seen.
-        *result = msg == WM_ERASEBKGND;
-        return true;
-    case WM_PAINT:
-        // For the same reason the dialog's part of the update region is
-        // dropped without a paint cycle of its own; the control keeps its
-        // part and paints it.
-        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOFRAME | RDW_NOERASE);
-        *result = 0;
-        return true;
-    case WM_WINDOWPOSCHANGING:
-        // Shown, clicked or activated, a clock at the bottom stays there.
-        m_position.KeepAtBottom(reinterpret_cast<WINDOWPOS*>(lp));
-        break;
-    case WM_CLOCK_STAYS:
-        *result = !m_bClosing;
-        return true;
-    case WM_SETTINGS_CHANGED:
-        OnSettingsChanged();
-        *result = 0;
-        return true;
-    case WM_CONTEXTMENU:
-        OnContextMenu(lp);
-        *result = 0;
-        return true;
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-        // Not every system turns the menu key into a context menu.
-        if (wp != VK_APPS)
-            break;
-        OnContextMenu(-1);
-        *result = 0;
-        return true;
-    case WM_EXITSIZEMOVE:
-        // A move with the system menu, or any other move loop, ended.
-        m_position.EndMoveLoop();
-        SaveSettings();
-        *result = 0;
-        return true;
-    case WM_CAPTURECHANGED:
-        OnCaptureChanged();
-        *result = 0;
-        return true;
-    case WM_TIMECHANGE:
-        OnReading();
-        *result = 0;
-        return true;
-    case WM_POWERBROADCAST:
-        if (wp == PBT_APMRESUMESUSPEND || wp == PBT_APMRESUMECRITICAL || wp == PBT_APMRESUMEAUTOMATIC)
-            OnReading();
-        *result = TRUE;
-        return true;
-    case WM_DESTROY:
-        UnmarkClock(m_hWnd);
-        break;
-    case WM_SETTINGCHANGE:
-        if (wp != SPI_SETWORKAREA)
-            break;
-        [[fallthrough]];
-    case WM_DISPLAYCHANGE:
-        m_position.PlaceStored();
-        *result = 0;
-        return true;
-    }
-    return CDialog::WindowProc(msg, wp, lp, result);
 }
 
 BOOL CClockDlg::OnInitDialog()
@@ -140,20 +86,18 @@ BOOL CClockDlg::OnInitDialog()
     m_chimes.Start(now);
     m_face.Attach(m_hWnd, m_wndText.m_hWnd);
     m_position.Attach(m_hWnd, &m_face);
+    m_layer.Attach(m_hWnd);
     m_face.SetColor(g_settings.ForeColor);
+    m_layer.Reset();
     // Where any first-run sheet opens beside; the glyphs are placed once there is a text.
-    SetWindowPos(m_hWnd, g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, g_settings.WindowLeft,
-                 g_settings.WindowTop, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(m_hWnd, nullptr, g_settings.WindowLeft, g_settings.WindowTop, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     // First run: no face name yet. Apply in the sheet may already have made
     // a font through the change message.
     while (g_settings.FontInfo.lfFaceName[0] == '\0') {
-        const INT_PTR result = ShowOptions();
-        if (g_settings.FontInfo.lfFaceName[0] != '\0')
-            break;
-        // Cancelled, or the sheet could not be shown at all: end rather
-        // than ask again for ever.
-        if (result != IDOK) {
+        const bool ok = ShowOptions() == IDOK;
+        if (AfterFirstRunSheet(g_settings.FontInfo.lfFaceName[0] != '\0', ok) == FirstRun::kEnd) {
             OnExit();
             break;
         }
@@ -200,7 +144,11 @@ void CClockDlg::SaveSettings()
     }
 }
 
-void CClockDlg::OnTimer(UINT_PTR) { OnReading(); }
+void CClockDlg::OnTimer(UINT_PTR id)
+{
+    if (!m_layer.OnTimer(id))
+        OnReading();
+}
 
 void CClockDlg::OnReading()
 {
@@ -213,6 +161,7 @@ void CClockDlg::OnReading()
         StartChime(event.repeatCount, event.soundPath);
     UpdateClockRegion(now);
     SetTimer(m_hWnd, kTimerId, DelayToBoundary(now, g_settings.Format.SecondsUsed), nullptr);
+    m_layer.Check();
 }
 
 HBRUSH CClockDlg::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
@@ -221,21 +170,23 @@ HBRUSH CClockDlg::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
     return ctl == m_wndText.m_hWnd ? m_face.Brush() : brush;
 }
 
-void CClockDlg::OnSettingsChanged()
+bool CClockDlg::OnSettingsChanged(WPARAM, LPARAM, LRESULT* result)
 {
+    *result = 0;
     if (g_settings.ChangeFlags == 0)
-        return;
+        return true;
     if (g_settings.ChangeFlags & CHANGED_FONT)
         m_face.MakeFont(g_settings.FontInfo);
     if (g_settings.ChangeFlags & CHANGED_COLOR)
         m_face.SetColor(g_settings.ForeColor);
     if (g_settings.ChangeFlags & CHANGED_ZORDER)
-        m_position.PlaceStored(g_settings.ZOrder ? HWND_TOPMOST : HWND_BOTTOM, SWP_NOSIZE | SWP_NOACTIVATE);
+        m_layer.Reset();
     SaveSettings();
     ResizeToText();
     // A format with seconds now, or without them: the next boundary moved.
     OnReading();
     g_settings.ChangeFlags = 0;
+    return true;
 }
 
 void CClockDlg::OnProperties() { ShowOptions(); }
@@ -268,12 +219,6 @@ void CClockDlg::OnLButtonUp(UINT, POINT)
         SaveSettings();
 }
 
-void CClockDlg::OnCaptureChanged()
-{
-    if (m_position.EndDrag(false))
-        SaveSettings();
-}
-
 void CClockDlg::OnRButtonUp(UINT, POINT)
 {
     POINT pt;
@@ -281,10 +226,114 @@ void CClockDlg::OnRButtonUp(UINT, POINT)
     TrackResourceMenu(m_hWnd, MAKEINTRESOURCEA(IDR_POPUP), pt);
 }
 
+void CClockDlg::OpenMenuAtGlyphs() { TrackResourceMenu(m_hWnd, MAKEINTRESOURCEA(IDR_POPUP), m_position.AtTheGlyphs()); }
+
+// The region lets through only glyphs inside control 1001, which paints
+// them: the dialog's frame and background are never seen.
+bool CClockDlg::OnNoPaint(WPARAM, LPARAM, LRESULT* result)
+{
+    *result = TRUE;
+    return true;
+}
+
+// For the same reason the dialog's part of the update region is dropped
+// without a paint cycle of its own; the control keeps its part and paints it.
+bool CClockDlg::OnPaint(WPARAM, LPARAM, LRESULT* result)
+{
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOFRAME | RDW_NOERASE);
+    *result = 0;
+    return true;
+}
+
+bool CClockDlg::OnWindowPosChanging(WPARAM, LPARAM lp, LRESULT*)
+{
+    m_layer.KeepDown(reinterpret_cast<WINDOWPOS*>(lp));
+    return false;
+}
+
+bool CClockDlg::OnActivate(WPARAM wp, LPARAM, LRESULT*)
+{
+    if (LOWORD(wp) != WA_INACTIVE)
+        m_layer.Settle();
+    return false;
+}
+
+bool CClockDlg::OnClockStays(WPARAM, LPARAM, LRESULT* result)
+{
+    *result = !m_bClosing;
+    return true;
+}
+
 // Shift+F10 or the menu key: the menu opens at the glyphs. A right-click
 // opened it already, on the button's release.
-void CClockDlg::OnContextMenu(LPARAM lp)
+bool CClockDlg::OnContextMenu(WPARAM, LPARAM lp, LRESULT* result)
 {
     if (lp == -1)
-        TrackResourceMenu(m_hWnd, MAKEINTRESOURCEA(IDR_POPUP), m_position.AtTheGlyphs());
+        OpenMenuAtGlyphs();
+    *result = 0;
+    return true;
+}
+
+// Not every system turns the menu key into a context menu.
+bool CClockDlg::OnKeyUp(WPARAM wp, LPARAM, LRESULT* result)
+{
+    if (wp != VK_APPS)
+        return false;
+    OpenMenuAtGlyphs();
+    *result = 0;
+    return true;
+}
+
+// A move with the system menu, or any other move loop, ended.
+bool CClockDlg::OnExitSizeMove(WPARAM, LPARAM, LRESULT* result)
+{
+    m_position.EndMoveLoop();
+    SaveSettings();
+    *result = 0;
+    return true;
+}
+
+bool CClockDlg::OnCaptureChanged(WPARAM, LPARAM, LRESULT* result)
+{
+    if (m_position.EndDrag(false))
+        SaveSettings();
+    *result = 0;
+    return true;
+}
+
+bool CClockDlg::OnTimeChange(WPARAM, LPARAM, LRESULT* result)
+{
+    OnReading();
+    *result = 0;
+    return true;
+}
+
+bool CClockDlg::OnPowerBroadcast(WPARAM wp, LPARAM, LRESULT* result)
+{
+    if (IsWake(static_cast<UINT>(wp)))
+        OnReading();
+    *result = TRUE;  // nothing refused
+    return true;
+}
+
+bool CClockDlg::OnDestroy(WPARAM, LPARAM, LRESULT*)
+{
+    UnmarkClock(m_hWnd);
+    return false;
+}
+
+bool CClockDlg::OnSettingChange(WPARAM wp, LPARAM, LRESULT* result)
+{
+    if (wp != SPI_SETWORKAREA)
+        return false;
+    m_position.PlaceStored();
+    *result = 0;
+    return true;
+}
+
+bool CClockDlg::OnDisplayChange(WPARAM, LPARAM, LRESULT* result)
+{
+    m_position.PlaceStored();
+    *result = 0;
+    return true;
 }

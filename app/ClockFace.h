@@ -5,7 +5,7 @@
 // new shape to the window repainting only what changed.
 #pragma once
 
-#include "app/ClockTick.h"
+#include "app/ClockSize.h"
 #include "framework/Handles.h"
 
 class ClockFace {

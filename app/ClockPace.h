@@ -22,3 +22,11 @@ inline UINT DelayToBoundary(const SYSTEMTIME& now, LONG secondsUsed)
     const long long delay = secondsUsed ? 1000 - ms : 60000 - s * 1000 - ms;
     return static_cast<UINT>(delay);
 }
+
+// A wake from sleep, of whatever kind, is a reading of its own; the question
+// before a sleep, or any other power event, is not.
+inline bool IsWake(UINT powerEvent)
+{
+    return powerEvent == PBT_APMRESUMESUSPEND || powerEvent == PBT_APMRESUMECRITICAL ||
+           powerEvent == PBT_APMRESUMEAUTOMATIC;
+}

@@ -1,10 +1,10 @@
 // Where the clock window goes: kept where the user can see and reach its
-// glyphs, and moved by dragging them. No window code, so it is tested on
-// its own.
+// glyphs. No window code, so it is tested on its own.
 #pragma once
 
 #include <algorithm>
 
+#include "core/ScreenRect.h"
 #include "core/WinTypes.h"
 
 // The glyphs of a text `width` pixels wide and a line high, drawn with
@@ -31,9 +31,11 @@ inline RECT InkAt(POINT window, const RECT& ink)
 // How much of the clock's ink a user needs on a screen to find it and grab
 // it: as wide as a line is high (all of a narrower ink) and half as high as
 // the ink. `at` is the window's top-left, `ink` the box of its shape
-// (window-relative). Returns `at` when that much lies on `screen`, else the
-// nearest place that shows that much inside `work`, the work area of that
-// screen.
+// (window-relative), `screen` the nearest screen and `work` its work area.
+// Returns `at` when that much lies on the screen, else the nearest place
+// that shows that much inside the work area. Ink on no screen at all (its
+// monitor unplugged, a dock left) comes back whole, as the system brings
+// back a window, at the nearest place inside the work area.
 inline POINT KeepInkOnScreen(POINT at, const RECT& ink, LONG lineHeight, const RECT& screen, const RECT& work)
 {
     // One axis: the ink from `lo` to `hi` past `origin` must show `need`
@@ -58,50 +60,10 @@ inline POINT KeepInkOnScreen(POINT at, const RECT& ink, LONG lineHeight, const R
     const long long width = ink.right - ink.left, height = ink.bottom - ink.top;
     const Axis x = {at.x, ink.left, ink.right, std::min<long long>(lineHeight, width)};
     const Axis y = {at.y, ink.top, ink.bottom, (height + 1) / 2};
-    if (x.Shown(screen.left, screen.right) >= x.need && y.Shown(screen.top, screen.bottom) >= y.need)
+    const long long shownX = x.Shown(screen.left, screen.right), shownY = y.Shown(screen.top, screen.bottom);
+    if (shownX <= 0 || shownY <= 0)
+        return MoveInto(at, ink, work);
+    if (shownX >= x.need && shownY >= y.need)
         return at;
     return {x.Into(work.left, work.right), y.Into(work.top, work.bottom)};
 }
-
-// A drag of the clock by its glyphs. Each step is given the cursor, or
-// nothing when it could not be read.
-class ClockDrag {
-public:
-    enum End { kNoDrag, kMoveTo, kStayPut };
-
-    // Button down on the glyphs with the window at `window`.
-    void Press(const POINT* cursor, POINT window)
-    {
-        m_bDragging = cursor != nullptr;
-        if (cursor)
-            m_ptGrab = {cursor->x - window.x, cursor->y - window.y};
-    }
-
-    // Where the window follows the cursor to; false when there is no drag
-    // or no cursor.
-    bool Follow(const POINT* cursor, POINT* window) const
-    {
-        if (!m_bDragging || !cursor)
-            return false;
-        *window = {cursor->x - m_ptGrab.x, cursor->y - m_ptGrab.y};
-        return true;
-    }
-
-    // Button up, or the capture lost (no cursor then): kMoveTo with the
-    // place in `window`, kStayPut where the window already is, or kNoDrag
-    // when no drag was under way.
-    End Release(const POINT* cursor, POINT* window)
-    {
-        if (!m_bDragging)
-            return kNoDrag;
-        const bool moved = Follow(cursor, window);
-        m_bDragging = false;
-        return moved ? kMoveTo : kStayPut;
-    }
-
-    bool Active() const { return m_bDragging; }
-
-private:
-    bool m_bDragging = false;
-    POINT m_ptGrab = {0, 0};
-};

@@ -1,5 +1,6 @@
 #include "app/ClockPosition.h"
 
+#include "app/ClockPlace.h"
 #include "framework/ScreenArea.h"
 #include "settings/ClockSettings.h"
 
@@ -64,17 +65,6 @@ POINT ClockPosition::AtTheGlyphs() const
 {
     const RECT ink = InkAt(WindowPlace(), m_face->Ink());
     return {ink.left, (ink.top + ink.bottom) / 2};
-}
-
-// Any move up the z-order is dropped, and so is the activation that comes
-// with it, since some systems raise every window they activate this way.
-// While a dialog of its own is open (the clock is then disabled) the clock
-// may come up with it.
-void ClockPosition::KeepAtBottom(WINDOWPOS* pos) const
-{
-    if (!g_settings.ZOrder && IsWindowEnabled(m_hWnd) && !(pos->flags & SWP_NOZORDER) &&
-        pos->hwndInsertAfter != HWND_BOTTOM)
-        pos->flags |= SWP_NOZORDER | SWP_NOACTIVATE;
 }
 
 POINT ClockPosition::WindowPlace() const

@@ -1,11 +1,10 @@
 // Where the clock window is: kept where a user can find and grab its
 // glyphs, moved by dragging them or by any move loop of the system, the
-// place stored at the end of each of the user's moves, and a clock at the
-// bottom kept beneath every window.
+// place stored at the end of each of the user's moves.
 #pragma once
 
+#include "app/ClockDrag.h"
 #include "app/ClockFace.h"
-#include "app/ClockPlace.h"
 
 class ClockPosition {
 public:
@@ -36,9 +35,6 @@ public:
     // Where a menu opened from the keyboard shows: at the glyphs' left,
     // halfway down.
     POINT AtTheGlyphs() const;
-
-    // WM_WINDOWPOSCHANGING: a clock at the bottom is not raised.
-    void KeepAtBottom(WINDOWPOS* pos) const;
 
 private:
     POINT WindowPlace() const;

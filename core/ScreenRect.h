@@ -24,3 +24,12 @@ inline POINT MoveInto(POINT window, const RECT& part, const RECT& area)
     return {to(window.x, part.left, part.right, area.left, area.right),
             to(window.y, part.top, part.bottom, area.top, area.bottom)};
 }
+
+// A dialog `w` x `h` centred over `over` (its owner, or the work area), then
+// moved the least into `area`, the work area of its owner's monitor.
+inline POINT CenteredInside(const RECT& over, LONG w, LONG h, const RECT& area)
+{
+    const long long x = (static_cast<long long>(over.left) + over.right - w) / 2;
+    const long long y = (static_cast<long long>(over.top) + over.bottom - h) / 2;
+    return MoveInto({static_cast<LONG>(x), static_cast<LONG>(y)}, {0, 0, w, h}, area);
+}

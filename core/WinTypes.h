@@ -35,6 +35,9 @@ typedef struct HRGN__* HRGN;
 #define FW_NORMAL 400
 #define DS_ABSALIGN 0x01L
 #define DS_SETFONT 0x40L
+#define PBT_APMRESUMECRITICAL 6
+#define PBT_APMRESUMESUSPEND 7
+#define PBT_APMRESUMEAUTOMATIC 0x12
 
 struct POINT {
     LONG x, y;

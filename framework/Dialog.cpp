@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include "core/ScreenRect.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogTemplate.h"
 #include "framework/ScreenArea.h"
@@ -21,15 +22,13 @@ bool ReturnsDirectly(UINT msg)
 void CenterOverOwner(HWND hwnd)
 {
     HWND owner = GetWindow(hwnd, GW_OWNER);
-    RECT over = WorkAreaOf(owner ? owner : hwnd);
+    const RECT work = WorkAreaOf(owner ? owner : hwnd);
+    RECT over = work, r;
     if (owner)
         GetWindowRect(owner, &over);
-    RECT r;
     GetWindowRect(hwnd, &r);
-    const LONG w = r.right - r.left, h = r.bottom - r.top;
-    SetWindowPos(hwnd, nullptr, (over.left + over.right - w) / 2, (over.top + over.bottom - h) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    KeepInWorkArea(hwnd, owner ? owner : hwnd);
+    const POINT at = CenteredInside(over, r.right - r.left, r.bottom - r.top, work);
+    SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace

@@ -54,6 +54,12 @@ bool MouseThunk(CWnd* self, UINT, WPARAM wp, LPARAM lp, LRESULT*)
     return false;  // the handler ends with the default handling
 }
 
+template <class T, bool (T::*F)(WPARAM, LPARAM, LRESULT*)>
+bool MessageThunk(CWnd* self, UINT, WPARAM wp, LPARAM lp, LRESULT* result)
+{
+    return (static_cast<T*>(self)->*F)(wp, lp, result);
+}
+
 // The CTLCOLOR_* type of a WM_CTLCOLOR* message.
 inline UINT CtlColorType(UINT msg) { return msg - WM_CTLCOLORMSGBOX; }
 
@@ -90,6 +96,14 @@ template <class T, HBRUSH (T::*F)(HDC, HWND, UINT)>
 constexpr MessageMapEntry OnCtlColorMessage()
 {
     return {WM_CTLCOLOR, 0, 0, &msgmap::CtlColorThunk<T, F>};
+}
+
+// Any other message, to a handler that returns whether it took the message
+// (setting its result) or leaves it to the default handling.
+template <class T, bool (T::*F)(WPARAM, LPARAM, LRESULT*)>
+constexpr MessageMapEntry OnMessage(UINT msg)
+{
+    return {msg, 0, 0, &msgmap::MessageThunk<T, F>};
 }
 
 template <size_t N>

@@ -34,7 +34,6 @@ struct ClockSettings {
     LOGFONTA FontInfo = {};  // an empty face name: no font chosen yet
 
     // Run time only.
-    HRGN ClockRegion = nullptr;
     OSVERSIONINFOA OsVersion = {};
     DWORD ChangeFlags = 0;
 

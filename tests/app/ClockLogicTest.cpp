@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ClockPlace.h"
+#include "app/ClockDrag.h"
+#include "app/ClockLayer.h"
 #include "app/ClockPace.h"
-#include "app/ClockTick.h"
+#include "app/ClockPlace.h"
+#include "app/ClockSize.h"
+#include "app/ClockStart.h"
 #include "core/ScreenRect.h"
 #include "support/TestTime.h"
 
@@ -83,15 +86,25 @@ TEST(ClockPace, RebuildsOnEachShownChangeAndWakesAtTheNextBoundary)
     for (const auto& c : delays)
         EXPECT_EQ(DelayToBoundary(c.now, c.secondsUsed), c.delay)
             << c.now.wSecond << "." << c.now.wMilliseconds << " seconds " << c.secondsUsed;
+    // A wake of any kind reads the clock; the question before a sleep (0), the
+    // sleep itself (4) and any other power event do not.
+    for (const auto& [event, wake] : {std::pair<UINT, bool>{PBT_APMRESUMEAUTOMATIC, true}, {PBT_APMRESUMESUSPEND, true},
+                                      {PBT_APMRESUMECRITICAL, true}, {0, false}, {4, false}, {0x8013, false}})
+        EXPECT_EQ(IsWake(event), wake) << event;
 }
 
-TEST(ClockLogic, Windows95AndOlderAreRefused)
+TEST(ClockStart, Windows95AndOlderAreRefusedAndTheFirstRunAsksUntilAFontOrACancel)
 {
     const struct { DWORD major, minor, platform; bool supported; } cases[] = {
         {3, 51, 2, false}, {4, 0, 1, false}, {4, 10, 1, true}, {4, 0, 2, true}, {5, 0, 1, true}};
     for (const auto& c : cases)
         EXPECT_EQ(IsSupportedSystem(c.major, c.minor, c.platform), c.supported)
             << c.major << "." << c.minor << " platform " << c.platform;
+    // A face set (by OK, or by Apply before a Cancel) starts the clock.
+    EXPECT_EQ(AfterFirstRunSheet(true, true), FirstRun::kStart);
+    EXPECT_EQ(AfterFirstRunSheet(true, false), FirstRun::kStart);
+    EXPECT_EQ(AfterFirstRunSheet(false, true), FirstRun::kAskAgain);
+    EXPECT_EQ(AfterFirstRunSheet(false, false), FirstRun::kEnd);  // cancelled, or not shown at all
 }
 
 TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
@@ -112,12 +125,15 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
         {"less at the top", text, 100, -45, 100, -44},
         {"half its height under the work area", text, 100, 675, 100, 675},
         {"less at the bottom", text, 100, 676, 100, 645},
-        {"stored at 1275, 0", text, 1275, 0, 1225, 0},
+        {"narrow ink whole across, half under a taskbar", narrow, 100, 675, 100, 675},
         {"a corner of the box off the top left", text, -200, -55, -165, -44},
-        {"blank text first at 1200", blankFirst, 1200, 100, 935, 100},
-        {"blank text after at -250", text, -250, 100, -165, 100},
+        {"blank text first, its ink a sliver at the right", blankFirst, 950, 100, 935, 100},
         {"narrow ink, all of it", narrow, 1260, 100, 1240, 100},
-        {"far off", text, INT_MIN, INT_MAX, -165, 645},
+        // On no screen at all: back whole, the least move into the work area.
+        {"stored at 1275, 0", text, 1275, 0, 1070, 0},
+        {"its right edge on the screen's left", text, -210, 100, -10, 100},
+        {"far off", text, INT_MIN, INT_MAX, -10, 627},
+        {"wider than the screen, far off", {0, 0, 1500, 40}, 5000, 5000, 0, 650},
     };
     for (const auto& c : cases) {
         const POINT to = KeepInkOnScreen({c.x, c.y}, c.ink, 45, screen, work);
@@ -125,9 +141,9 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
     }
     // The screen made 800 x 600 under a clock 5 px in from its old right edge.
     const POINT shrunk = KeepInkOnScreen({1265, 100}, text, 45, {0, 0, 800, 600}, {0, 0, 800, 600});
-    EXPECT_EQ(std::make_pair(shrunk.x, shrunk.y), std::make_pair(LONG{745}, LONG{100}));
+    EXPECT_EQ(std::make_pair(shrunk.x, shrunk.y), std::make_pair(LONG{590}, LONG{100}));
     // A work area lower than the half of the ink it should show holds what it can.
-    EXPECT_EQ(KeepInkOnScreen({100, 900}, text, 45, screen, {0, 100, 1280, 110}).y, 74);
+    EXPECT_EQ(KeepInkOnScreen({100, 680}, text, 45, screen, {0, 100, 1280, 110}).y, 74);
 
     // Where the ink is on the screen, clamped far beyond any screen.
     const RECT distant = InkAt({INT_MAX, INT_MIN}, text);
@@ -146,6 +162,76 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
         const POINT p = MoveInto(d.at, d.part, work);
         EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(d.x, d.y)) << d.at.x << "," << d.at.y;
     }
+    // A dialog 200 x 100 centred over its owner, then into the work area.
+    const struct { RECT over; LONG x, y; } centred[] = {
+        {{100, 100, 301, 201}, 100, 100}, {{1200, 600, 1280, 690}, 1080, 590}, {{-60, -40, 40, 20}, 0, 0},
+        {{0, 0, 1280, 690}, 540, 295},
+    };
+    for (const auto& c : centred) {
+        const POINT p = CenteredInside(c.over, 200, 100, work);
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.x, c.y)) << c.over.left << "," << c.over.top;
+    }
+}
+
+TEST(ClockDrag, TheClockFollowsTheCursorFromWhereItWasGrabbed)
+{
+    ClockDrag drag;
+    POINT to = {0, 0}, cursor = {60, 70};
+    EXPECT_EQ(drag.Release(&cursor, &to), ClockDrag::kNoDrag);
+    drag.Press(nullptr, {40, 60});
+    EXPECT_FALSE(drag.Active()) << "a drag without a grab point";
+    drag.Press(&cursor, {40, 60});
+    cursor = {260, 170};
+    EXPECT_TRUE(drag.Follow(&cursor, &to) && to.x == 240 && to.y == 160);
+    EXPECT_FALSE(drag.Follow(nullptr, &to));
+    EXPECT_EQ(drag.Release(nullptr, &to), ClockDrag::kStayPut);
+    EXPECT_FALSE(drag.Active() || drag.Follow(&cursor, &to)) << "a drag outlived its end";
+    drag.Press(&cursor, {0, 0});
+    cursor = {-5000, 400};
+    EXPECT_EQ(drag.Release(&cursor, &to), ClockDrag::kMoveTo);
+    EXPECT_EQ(std::make_pair(to.x, to.y), std::make_pair(LONG{-5260}, LONG{230}));
+}
+
+TEST(ClockLayer, ABottomClockComesUpWithTheDesktopAndGoesBackBeneathTheNextWindow)
+{
+    using F = Foreground;
+    const struct { bool exists, ours; const char* cls; bool view; F is; } windows[] = {
+        {false, false, "", false, F::None},        {true, true, "WorkerW", true, F::Clock},
+        {true, false, "WorkerW", true, F::ShellDesktop}, {true, false, "Progman", true, F::ShellDesktop},
+        {true, false, "WorkerW", false, F::Other}, {true, false, "Progman", false, F::Other},
+        {true, false, "Notepad", true, F::Other},
+    };
+    for (const auto& w : windows)
+        EXPECT_EQ(ClassifyForeground(w.exists, w.ours, w.cls, w.view), w.is) << w.cls << " " << w.view;
+    using M = LayerMove;
+    const struct { bool topmost, lifted, raised; F now; M move; } moves[] = {
+        {false, false, false, F::ShellDesktop, M::AboveDesktop}, {false, true, false, F::ShellDesktop, M::Stay},
+        {false, true, false, F::Other, M::ToBottom},             {false, false, false, F::Other, M::Stay},
+        {false, true, false, F::Clock, M::Stay},                 {false, false, false, F::Clock, M::Stay},
+        {false, true, false, F::None, M::Stay},                  {false, false, false, F::None, M::Stay},
+        // Raised by the system without asking: back to the bottom, unless the desktop comes up.
+        {false, false, true, F::None, M::ToBottom},              {false, false, true, F::Clock, M::ToBottom},
+        {false, false, true, F::ShellDesktop, M::AboveDesktop},
+        {true, false, true, F::ShellDesktop, M::Stay},           {true, true, false, F::Other, M::Stay},
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(NextLayerMove(m.topmost, m.lifted, m.raised, m.now), m.move)
+            << m.topmost << m.lifted << m.raised << " " << static_cast<int>(m.now);
+    // Just above the desktop window, by the window above it.
+    EXPECT_EQ(LiftPlace(false, false, false), LiftAfter::kTop);
+    EXPECT_EQ(LiftPlace(true, false, true), LiftAfter::kTop) << "among the topmost windows";
+    EXPECT_EQ(LiftPlace(true, false, false), LiftAfter::kWindowAbove);
+    EXPECT_EQ(LiftPlace(true, true, false), LiftAfter::kAlready);
+    // A raise of a clock at the bottom is dropped, unless ...
+    const struct { bool topmost, enabled, ownLift, changesOrder, toBottom, dropped; } raises[] = {
+        {false, true, false, true, false, true}, {true, true, false, true, false, false},   // it is topmost,
+        {false, false, false, true, false, false},                                         // a dialog of its own is open,
+        {false, true, true, true, false, false},                                           // it is its own lift,
+        {false, true, false, false, false, false}, {false, true, false, true, true, false},  // or no raise at all.
+    };
+    for (const auto& r : raises)
+        EXPECT_EQ(DropsRaise(r.topmost, r.enabled, r.ownLift, r.changesOrder, r.toBottom), r.dropped)
+            << r.topmost << r.enabled << r.ownLift << r.changesOrder << r.toBottom;
 }
 
 }  // namespace

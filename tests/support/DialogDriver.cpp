@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <prsht.h>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -103,4 +104,69 @@ DialogScript::DialogScript(std::function<void()> script)
                   break;
       })
 {
+}
+
+void Settle(DWORD ms)
+{
+    MSG msg;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10))
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+}
+
+bool Above(HWND upper, HWND lower)
+{
+    for (HWND w = GetWindow(lower, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV))
+        if (w == upper)
+            return true;
+    return false;
+}
+
+PaintCounter::PaintCounter() : m_hook(SetWindowsHookExA(WH_GETMESSAGE, &Count, nullptr, GetCurrentThreadId()))
+{
+    s_paints.clear();
+}
+
+PaintCounter::~PaintCounter() { UnhookWindowsHookEx(m_hook); }
+
+int PaintCounter::operator()(HWND topLevel) const
+{
+    const auto it = s_paints.find(topLevel);
+    return it == s_paints.end() ? 0 : it->second;
+}
+
+LRESULT CALLBACK PaintCounter::Count(int code, WPARAM wp, LPARAM lp)
+{
+    const MSG* m = reinterpret_cast<const MSG*>(lp);
+    if (code == HC_ACTION && wp == PM_REMOVE && m->message == WM_PAINT)
+        ++s_paints[GetAncestor(m->hwnd, GA_ROOT)];
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+Program::Program(const char* exe, const char* args)
+{
+    char path[MAX_PATH + 32] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::strcpy(std::strrchr(path, '\\') + 1, exe);
+    std::string line = std::string("\"") + path + "\" " + args;
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    CreateProcessA(path, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi);
+}
+
+Program::~Program()
+{
+    if (!m_pi.hProcess)
+        return;
+    TerminateProcess(m_pi.hProcess, 1);
+    WaitForSingleObject(m_pi.hProcess, 5000);
+    CloseHandle(m_pi.hThread);
+    CloseHandle(m_pi.hProcess);
+}
+
+bool Program::EndsWell() const
+{
+    DWORD code = 1;
+    return WaitForSingleObject(m_pi.hProcess, 10000) == WAIT_OBJECT_0 && GetExitCodeProcess(m_pi.hProcess, &code) &&
+           code == 0;
 }

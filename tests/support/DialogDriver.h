@@ -1,8 +1,10 @@
-// Driving the program's modal dialogs from a second thread while the test
-// thread runs them: find a window of this process, click, read back.
+// Driving the program's windows: its modal dialogs from a second thread
+// while the test thread runs them (find a window, click, read back), the
+// z-order and the paints they take, and programs started beside the test.
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "core/WinTypes.h"
@@ -38,4 +40,42 @@ public:
 
 private:
     TestThread m_thread;
+};
+
+// Lets the windows of this thread take what was posted to them and paint
+// what they were asked to, for `ms`.
+void Settle(DWORD ms = 100);
+// Whether `upper` is above `lower` in the z-order.
+bool Above(HWND upper, HWND lower);
+
+// The paints the windows of this thread take while it lives, each counted
+// for its top-level window.
+class PaintCounter {
+public:
+    PaintCounter();
+    ~PaintCounter();
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+    int operator()(HWND topLevel) const;
+
+private:
+    static LRESULT CALLBACK Count(int code, WPARAM wp, LPARAM lp);
+    static inline std::map<HWND, int> s_paints;
+    HHOOK m_hook;
+};
+
+// A program from this test program's folder, started with `args`; ended,
+// if it still runs, with the scope.
+class Program {
+public:
+    explicit Program(const char* exe, const char* args = "");
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    DWORD Id() const { return m_pi.dwProcessId; }
+    // Whether it ended in time, with exit code 0.
+    bool EndsWell() const;
+
+private:
+    PROCESS_INFORMATION m_pi = {};
 };

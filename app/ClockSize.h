@@ -1,5 +1,5 @@
-// The clock window's arithmetic: its size for a text, the font it makes,
-// and the systems it runs on. No window code, so it is tested on its own.
+// The clock window's size for a text, and the font it makes for it. No
+// window code, so it is tested on its own.
 #pragma once
 
 #include <algorithm>
@@ -45,12 +45,4 @@ inline LOGFONTA BoundedClockFont(const LOGFONTA& stored, int logPixelsY)
     font.lfEscapement = 0;
     font.lfOrientation = 0;
     return font;
-}
-
-// Windows 95 (4.0 on the Windows platform) and anything before 4.0 are refused.
-inline bool IsSupportedSystem(DWORD major, DWORD minor, DWORD platformId)
-{
-    if (major < 4)
-        return false;
-    return !(major == 4 && minor == 0 && platformId == 1);
 }
