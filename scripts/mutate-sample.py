@@ -5,6 +5,8 @@ which makes the scratch worktree and the Wine session.
 
   mutate-sample.py list SCRATCH               every site, one a line
   mutate-sample.py run SCRATCH N SEED [OUT]   N sites drawn with SEED
+  mutate-sample.py run SCRATCH 0 0 OUT REPORT the survivors of an earlier REPORT again
+  mutate-sample.py run SCRATCH 0 0 OUT --recheck  each listed equivalent as a mutant
 
 The scratch tree must have been built once (all of host and mingw64, the
 Zentik target of mingw32): which programs a file feeds is read from the
@@ -229,13 +231,18 @@ def key(site):
     return (site['path'], site['op'], site['orig'].strip(), site['mut'].strip())
 
 
+def line_key(site):
+    """A mutant at its line: an entry of the equivalents covers it alone."""
+    return (f"{site['path']}:{site['line']}",) + key(site)[1:]
+
+
 def site_id(site):
     return f"{site['path']}:{site['line']} {site['op']}"
 
 
 def equivalents(repo):
-    """Mutants known to change no behaviour: path, operator, original and
-    mutated line (stripped), reason; tab-separated."""
+    """Mutants known to change no behaviour: path:line, operator, original
+    and mutated line (stripped), reason; tab-separated."""
     known = {}
     p = os.path.join(repo, 'scripts', 'mutants-equivalent.tsv')
     if os.path.exists(p):
@@ -244,6 +251,12 @@ def equivalents(repo):
                 f = line.rstrip('\n').split('\t')
                 known[tuple(x.strip() for x in f[:4])] = f[4] if len(f) > 4 else ''
     return known
+
+
+def stale_equivalents(known, sites):
+    """Entries that name no mutant of today's code: their line moved or changed."""
+    here = {line_key(s) for s in sites}
+    return [k for k in known if k not in here]
 
 # ---- which programs a file feeds -----------------------------------------
 
@@ -377,13 +390,19 @@ def survivors_of(report):
     return keys
 
 
-def run(root, n, seed, out_path, retry=None):
+def run(root, n, seed, out_path, retry=None, recheck=False):
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     # Stopped from outside, the mutated file is still put back.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     start = time.time()
     sites = all_sites(root)
-    if retry:
+    known = equivalents(repo)
+    for k in stale_equivalents(known, sites):
+        print(f"STALE EQUIVALENT {k[0]} {k[1]}\n    - {k[2]}\n    + {k[3]}", flush=True)
+    if recheck:
+        # Each entry of the equivalents, run as a mutant against today's tests.
+        chosen, known = [s for s in sites if line_key(s) in known], {}
+    elif retry:
         # An earlier run's survivors again, against today's tests; one whose
         # line is no longer in the code is gone.
         by_key = {key(s): s for s in sites}
@@ -395,19 +414,18 @@ def run(root, n, seed, out_path, retry=None):
     else:
         chosen = random.Random(seed).sample(sites, min(n, len(sites)))
     chosen.sort(key=lambda s: (s['path'], s['line'], s['col'], s['op']))
-    known = equivalents(repo)
     runner = Runner(root)
-    print(f'{len(sites)} sites, {len(chosen)} ' + (f'survivors of {retry}' if retry else f'drawn with seed {seed}'),
-          flush=True)
+    what = 'equivalents rechecked' if recheck else f'survivors of {retry}' if retry else f'drawn with seed {seed}'
+    print(f'{len(sites)} sites, {len(chosen)} {what}', flush=True)
     counts = {'KILLED': 0, 'SURVIVED': 0, 'NO-BUILD': 0, 'EQUIVALENT': 0}
     survivors = []
     log_path = os.path.join(root, 'build', 'mutant.log')
     for i, s in enumerate(chosen, 1):
         head = f"[{i}/{len(chosen)}] {site_id(s)}"
         diff = f"    - {s['orig'].strip()}\n    + {s['mut'].strip()}"
-        if key(s) in known:
+        if line_key(s) in known:
             counts['EQUIVALENT'] += 1
-            print(f"EQUIVALENT {head} ({known[key(s)]})\n{diff}", flush=True)
+            print(f"EQUIVALENT {head} ({known[line_key(s)]})\n{diff}", flush=True)
             continue
         f = os.path.join(root, s['path'])
         original = open(f, encoding='latin-1').read()
@@ -444,7 +462,9 @@ def main():
             print(f"{site_id(s)}:{s['col']}\t{s['orig'].strip()}\t{s['mut'].strip()}")
         return 0
     out = sys.argv[5] if len(sys.argv) > 5 else os.path.join(root, '..', 'survivors.txt')
-    return run(root, int(sys.argv[3]), int(sys.argv[4]), out, sys.argv[6] if len(sys.argv) > 6 else None)
+    extra = sys.argv[6] if len(sys.argv) > 6 else None
+    return run(root, int(sys.argv[3]), int(sys.argv[4]), out, None if extra == '--recheck' else extra,
+               extra == '--recheck')
 
 
 if __name__ == '__main__':

@@ -5,27 +5,30 @@
 # them, cheap ones first, until one fails.
 #   scripts/mutate.sh --sample N [--seed S]   N mutants drawn with seed S (default 1)
 #   scripts/mutate.sh --retry REPORT          the survivors of an earlier run's output again
+#   scripts/mutate.sh --recheck-equivalents   each entry of scripts/mutants-equivalent.tsv as a mutant
 #   scripts/mutate.sh --list                  every mutation site
-# Prints KILLED, SURVIVED, NO-BUILD or EQUIVALENT (scripts/mutants-equivalent.tsv)
-# for each, then the score, killed / (killed + survived). The survivors go
+# Prints KILLED, SURVIVED, NO-BUILD or EQUIVALENT (scripts/mutants-equivalent.tsv,
+# an entry a mutant at its line; entries whose line moved are printed as
+# STALE and count for nothing) for each, then the score, killed / (killed + survived). The survivors go
 # to build/mutate/survivors.txt. A test has two minutes: one that hangs fails.
 # The Windows tests run in a virtual display and Wine prefixes of its own,
 # unless ZENTIK_WINE_ROOT (and DISPLAY) name a session already up.
 # ZENTIK_MUTATE_DIR names another scratch folder, for a second run beside one.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-count= seed=1 retry=
+count= seed=1 retry= recheck=
 while [ $# -gt 0 ]; do
   case $1 in
     --sample) count=$2; shift 2 ;;
     --seed) seed=$2; shift 2 ;;
     --retry) retry=$(realpath "$2") count=0; shift 2 ;;
+    --recheck-equivalents) recheck=--recheck count=0; shift ;;
     --list) exec python3 "$repo/scripts/mutate-sample.py" list "$repo" ;;
-    *) echo "usage: scripts/mutate.sh --sample N [--seed S] | --retry REPORT | --list" >&2; exit 2 ;;
+    *) echo "usage: scripts/mutate.sh --sample N [--seed S] | --retry REPORT | --recheck-equivalents | --list" >&2; exit 2 ;;
   esac
 done
 [[ "$count" =~ ^[0-9]+$ && "$seed" =~ ^[0-9]+$ ]] || {
-  echo "usage: scripts/mutate.sh --sample N [--seed S] | --retry REPORT | --list" >&2; exit 2; }
+  echo "usage: scripts/mutate.sh --sample N [--seed S] | --retry REPORT | --recheck-equivalents | --list" >&2; exit 2; }
 
 dir=$(realpath -m "${ZENTIK_MUTATE_DIR:-$repo/build/mutate}")
 tree=$dir/tree
@@ -67,4 +70,4 @@ for p in host mingw64; do
     echo "mutate.sh: the unmutated tests fail ($p); see $dir/baseline-$p.log" >&2; exit 2; }
 done
 
-python3 "$repo/scripts/mutate-sample.py" run "$tree" "$count" "$seed" "$dir/survivors.txt" ${retry:+"$retry"}
+python3 "$repo/scripts/mutate-sample.py" run "$tree" "$count" "$seed" "$dir/survivors.txt" ${retry:+"$retry"} $recheck
