@@ -2,7 +2,7 @@
 
 #include "core/ScreenRect.h"
 #include "framework/DataExchange.h"
-#include "framework/DialogTemplate.h"
+#include "framework/DialogResource.h"
 #include "framework/ScreenArea.h"
 #include "framework/WinApp.h"
 

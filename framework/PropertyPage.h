@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/Dialog.h"
-#include "framework/DialogTemplate.h"
+#include "framework/DialogResource.h"
 #include <prsht.h>
 
 class CPropertySheet;

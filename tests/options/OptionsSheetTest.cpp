@@ -11,7 +11,7 @@
 
 #include "chime/Sound.h"
 #include "core/ClockTime.h"
-#include "framework/DialogTemplate.h"
+#include "framework/DialogResource.h"
 #include "framework/GdiScope.h"
 #include "framework/WinApp.h"
 #include "options/ShowOptions.h"
