@@ -1,9 +1,6 @@
 // The real Zentik.exe, started beside the test program and looked at from
 // outside as the system would.
-#include <cstring>
 #include <memory>
-
-#include <gtest/gtest.h>
 
 #include "framework/PropertySheet.h"
 #include "settings/Registry.h"

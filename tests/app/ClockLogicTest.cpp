@@ -1,11 +1,5 @@
 // The clock window's decisions, each as one table.
 #include <climits>
-#include <cstring>
-#include <string>
-#include <tuple>
-#include <utility>
-
-#include <gtest/gtest.h>
 
 #include "app/ClockDrag.h"
 #include "app/ClockLayer.h"
@@ -14,55 +8,41 @@
 #include "app/ClockSize.h"
 #include "app/ClockStart.h"
 #include "core/ScreenRect.h"
-#include "support/TestTime.h"
+#include "support/Prelude.h"
 
 namespace {
 
-TEST(ClockLogic, SizesAreWideEnoughAndNeverOverflow)
+TEST(ClockSize, WideEnoughNeverOverflowingAndWithinWhatTheFontDialogOffers)
 {
-    const struct { LONG w, h, ox, oy; ClockSize size; } cases[] = {
-        {100, 40, 3, 22, {266, 75, 260, 50}}, {0, 0, 3, 22, {6, 25, 0, 0}},
-        {INT_MAX, INT_MAX, 3, 22, {0x7FFF, 0x7FFF, 0x7FFF, 0x7FFF}}, {-5, INT_MIN, 3, 22, {0, 0, 0, 0}},
+    const struct { LONG w, h; RECT size; } sizes[] = {  // window width and height, control 1001's
+        {100, 40, {266, 75, 260, 50}}, {0, 0, {6, 25, 0, 0}},
+        {INT_MAX, INT_MAX, {0x7FFF, 0x7FFF, 0x7FFF, 0x7FFF}}, {-5, INT_MIN, {0, 0, 0, 0}},
     };
-    for (const auto& c : cases) {
-        const ClockSize s = ClockSizeFor(c.w, c.h, c.ox, c.oy);
-        EXPECT_EQ(std::tie(s.windowWidth, s.windowHeight, s.textWidth, s.textHeight),
-                  std::tie(c.size.windowWidth, c.size.windowHeight, c.size.textWidth, c.size.textHeight))
-            << c.w << "x" << c.h;
+    for (const auto& c : sizes) {
+        const ClockSize s = ClockSizeFor(c.w, c.h, 3, 22);
+        EXPECT_EQ((RECT{s.windowWidth, s.windowHeight, s.textWidth, s.textHeight}), c.size) << c.w << "x" << c.h;
     }
-}
-
-TEST(ClockLogic, TheFontStaysWithinWhatTheFontDialogOffers)
-{
-    // At 96 dots per inch: 8 points are 10 pixels, 128 points 170.
-    const struct { LONG height, width, escapement, boundHeight, boundWidth; } cases[] = {
-        {-32, 0, 0, -32, 0},  {0, 0, 0, 0, 0},         {INT_MIN, INT_MIN, 900, -170, -170},
-        {INT_MAX, 1, 0, 170, 10}, {-3, 200, -450, -10, 170}, {45, -20, 3600, 45, -20},
+    // At 96 dots per inch: 8 points are 10 pixels, 128 points 170; at 107, 11.9 and 190.2.
+    const struct { LONG height, width, escapement, dpi, boundHeight, boundWidth; } fonts[] = {
+        {-32, 0, 0, 96, -32, 0},          {0, 0, 0, 96, 0, 0},        {INT_MIN, INT_MIN, 900, 96, -170, -170},
+        {INT_MAX, 1, 0, 96, 170, 10},     {-3, 200, -450, 96, -10, 170}, {45, -20, 3600, 96, 45, -20},
+        {-3, 900, 0, 107, -11, 190},      {-3, 900, 0, 72, -8, 128},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : fonts) {
         LOGFONTA stored = {};
         stored.lfHeight = c.height;
         stored.lfWidth = c.width;
         stored.lfEscapement = stored.lfOrientation = c.escapement;
-        const LOGFONTA f = BoundedClockFont(stored, 96);
+        const LOGFONTA f = BoundedClockFont(stored, c.dpi);
         EXPECT_EQ(std::tie(f.lfHeight, f.lfWidth, f.lfEscapement, f.lfOrientation),
                   std::make_tuple(c.boundHeight, c.boundWidth, 0L, 0L))
-            << c.height << " " << c.width << " " << c.escapement;
-    }
-    LOGFONTA small = {};
-    small.lfHeight = -3;
-    small.lfWidth = 900;
-    for (const auto& [dpi, low, high] : {std::tuple<LONG, LONG, LONG>{107, 11, 190}, {72, 8, 128}}) {
-        const LOGFONTA f = BoundedClockFont(small, dpi);  // at 107 dpi 11.9 and 190.2 pixels
-        EXPECT_EQ(std::tie(f.lfHeight, f.lfWidth), std::make_tuple(-low, high)) << dpi;
+            << c.height << " " << c.width << " " << c.escapement << " at " << c.dpi;
     }
 }
 
 SYSTEMTIME At(WORD hour, WORD minute, WORD second, WORD ms = 0, WORD day = 6)
 {
-    SYSTEMTIME t = MakeTime(2026, 12, day, 0, hour, minute, second);
-    t.wMilliseconds = ms;
-    return t;
+    return MakeTime(2026, 12, day, 0, hour, minute, second, ms);
 }
 
 TEST(ClockPace, RebuildsOnEachShownChangeAndWakesAtTheNextBoundary)
@@ -76,16 +56,13 @@ TEST(ClockPace, RebuildsOnEachShownChangeAndWakesAtTheNextBoundary)
         {At(10, 20, 4, 999), 1, true},
     };
     for (const auto& c : rebuilds)
-        EXPECT_EQ(NeedsRebuild(c.now, last, c.secondsUsed), c.rebuild)
-            << c.now.wYear << "-" << c.now.wMonth << "-" << c.now.wDay << " " << c.now.wHour << ":" << c.now.wMinute
-            << ":" << c.now.wSecond << " seconds " << c.secondsUsed;
+        EXPECT_EQ(NeedsRebuild(c.now, last, c.secondsUsed), c.rebuild) << testing::PrintToString(c.now) << c.secondsUsed;
     const struct { SYSTEMTIME now; LONG secondsUsed; UINT delay; } delays[] = {
         {At(9, 5, 7, 250), 1, 750}, {At(9, 5, 7, 250), 0, 52750}, {At(9, 5, 0), 1, 1000},
         {At(9, 5, 59, 999), 1, 1},  {At(9, 5, 59, 999), 0, 1},    {At(9, 5, 0), 0, 60000},
     };
     for (const auto& c : delays)
-        EXPECT_EQ(DelayToBoundary(c.now, c.secondsUsed), c.delay)
-            << c.now.wSecond << "." << c.now.wMilliseconds << " seconds " << c.secondsUsed;
+        EXPECT_EQ(DelayToBoundary(c.now, c.secondsUsed), c.delay) << testing::PrintToString(c.now) << c.secondsUsed;
     // A wake of any kind reads the clock; the question before a sleep (0), the
     // sleep itself (4) and any other power event do not.
     for (const auto& [event, wake] : {std::pair<UINT, bool>{PBT_APMRESUMEAUTOMATIC, true}, {PBT_APMRESUMESUSPEND, true},
@@ -95,16 +72,16 @@ TEST(ClockPace, RebuildsOnEachShownChangeAndWakesAtTheNextBoundary)
 
 TEST(ClockStart, Windows95AndOlderAreRefusedAndTheFirstRunAsksUntilAFontOrACancel)
 {
-    const struct { DWORD major, minor, platform; bool supported; } cases[] = {
+    const struct { DWORD major, minor, platform; bool supported; } systems[] = {
         {3, 51, 2, false}, {4, 0, 1, false}, {4, 10, 1, true}, {4, 0, 2, true}, {5, 0, 1, true}};
-    for (const auto& c : cases)
-        EXPECT_EQ(IsSupportedSystem(c.major, c.minor, c.platform), c.supported)
-            << c.major << "." << c.minor << " platform " << c.platform;
-    // A face set (by OK, or by Apply before a Cancel) starts the clock.
+    for (const auto& c : systems)
+        EXPECT_EQ(IsSupportedSystem(c.major, c.minor, c.platform), c.supported) << c.major << "." << c.minor;
+    // A face set (by OK, or by Apply before a Cancel) starts the clock; a
+    // sheet cancelled, or not shown at all, ends it.
     EXPECT_EQ(AfterFirstRunSheet(true, true), FirstRun::kStart);
     EXPECT_EQ(AfterFirstRunSheet(true, false), FirstRun::kStart);
     EXPECT_EQ(AfterFirstRunSheet(false, true), FirstRun::kAskAgain);
-    EXPECT_EQ(AfterFirstRunSheet(false, false), FirstRun::kEnd);  // cancelled, or not shown at all
+    EXPECT_EQ(AfterFirstRunSheet(false, false), FirstRun::kEnd);
 }
 
 TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
@@ -114,63 +91,53 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
     // ink) and half its height. Otherwise the least move into the work area.
     const RECT screen = {0, 0, 1280, 720}, work = {0, 0, 1280, 690};
     const RECT text = {10, 26, 210, 63}, blankFirst = {300, 26, 500, 63}, narrow = {10, 26, 40, 63};
-    const struct { const char* what; RECT ink; LONG x, y, toX, toY; } cases[] = {
-        {"well inside", text, 100, 100, 100, 100},
-        {"45 wide at the right", text, 1225, 100, 1225, 100},
-        {"44 wide at the right", text, 1226, 100, 1225, 100},
-        {"a sliver at the right", text, 1250, 100, 1225, 100},
-        {"45 wide at the left", text, -165, 100, -165, 100},
-        {"44 wide at the left", text, -166, 100, -165, 100},
-        {"half its height at the top", text, 100, -44, 100, -44},
-        {"less at the top", text, 100, -45, 100, -44},
-        {"half its height under the work area", text, 100, 675, 100, 675},
-        {"less at the bottom", text, 100, 676, 100, 645},
-        {"narrow ink whole across, half under a taskbar", narrow, 100, 675, 100, 675},
-        {"a corner of the box off the top left", text, -200, -55, -165, -44},
-        {"blank text first, its ink a sliver at the right", blankFirst, 950, 100, 935, 100},
-        {"narrow ink, all of it", narrow, 1260, 100, 1240, 100},
+    const struct { const char* what; RECT ink; POINT at, to; } cases[] = {
+        {"well inside", text, {100, 100}, {100, 100}},
+        {"45 wide at the right", text, {1225, 100}, {1225, 100}},
+        {"44 wide at the right", text, {1226, 100}, {1225, 100}},
+        {"a sliver at the right", text, {1250, 100}, {1225, 100}},
+        {"45 wide at the left", text, {-165, 100}, {-165, 100}},
+        {"44 wide at the left", text, {-166, 100}, {-165, 100}},
+        {"half its height at the top", text, {100, -44}, {100, -44}},
+        {"less at the top", text, {100, -45}, {100, -44}},
+        {"half its height under the work area", text, {100, 675}, {100, 675}},
+        {"less at the bottom", text, {100, 676}, {100, 645}},
+        {"narrow ink whole across, half under a taskbar", narrow, {100, 675}, {100, 675}},
+        {"a corner of the box off the top left", text, {-200, -55}, {-165, -44}},
+        {"blank text first, its ink a sliver at the right", blankFirst, {950, 100}, {935, 100}},
+        {"narrow ink, all of it", narrow, {1260, 100}, {1240, 100}},
         // On no screen at all: back whole, the least move into the work area.
-        {"stored at 1275, 0", text, 1275, 0, 1070, 0},
-        {"its right edge on the screen's left", text, -210, 100, -10, 100},
-        {"far off", text, INT_MIN, INT_MAX, -10, 627},
-        {"wider than the screen, far off", {0, 0, 1500, 40}, 5000, 5000, 0, 650},
+        {"stored at 1275, 0", text, {1275, 0}, {1070, 0}},
+        {"its right edge on the screen's left", text, {-210, 100}, {-10, 100}},
+        {"far off", text, {INT_MIN, INT_MAX}, {-10, 627}},
+        {"wider than the screen, far off", {0, 0, 1500, 40}, {5000, 5000}, {0, 650}},
     };
-    for (const auto& c : cases) {
-        const POINT to = KeepInkOnScreen({c.x, c.y}, c.ink, 45, screen, work);
-        EXPECT_EQ(std::make_pair(to.x, to.y), std::make_pair(c.toX, c.toY)) << c.what;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(KeepInkOnScreen(c.at, c.ink, 45, screen, work), c.to) << c.what;
     // The screen made 800 x 600 under a clock 5 px in from its old right edge.
-    const POINT shrunk = KeepInkOnScreen({1265, 100}, text, 45, {0, 0, 800, 600}, {0, 0, 800, 600});
-    EXPECT_EQ(std::make_pair(shrunk.x, shrunk.y), std::make_pair(LONG{590}, LONG{100}));
+    EXPECT_EQ(KeepInkOnScreen({1265, 100}, text, 45, {0, 0, 800, 600}, {0, 0, 800, 600}), (POINT{590, 100}));
     // A work area lower than the half of the ink it should show holds what it can.
     EXPECT_EQ(KeepInkOnScreen({100, 680}, text, 45, screen, {0, 100, 1280, 110}).y, 74);
 
     // Where the ink is on the screen, clamped far beyond any screen.
-    const RECT distant = InkAt({INT_MAX, INT_MIN}, text);
-    EXPECT_EQ(std::make_tuple(distant.left, distant.top, distant.right), std::make_tuple(LONG{0x3FFFFFFF}, LONG{-0x3FFFFFFF}, LONG{0x3FFFFFFF}));
+    EXPECT_EQ(InkAt({INT_MAX, INT_MIN}, text), (RECT{0x3FFFFFFF, -0x3FFFFFFF, 0x3FFFFFFF, -0x3FFFFFFF}));
     // The glyphs' box; without width, a square a line high.
-    for (const auto& [width, right] : {std::pair<LONG, LONG>{134, 137}, {1, 4}, {0, 59}, {-4, 59}}) {
-        const RECT box = GlyphBox(3, 24, width, 56);
-        EXPECT_EQ(std::tie(box.left, box.top, box.right, box.bottom), std::make_tuple(3L, 24L, right, 80L)) << width;
-    }
-    // A dialog wholly inside the work area, or its top-left where it is larger.
-    const struct { POINT at; RECT part; LONG x, y; } dialogs[] = {
-        {{40, 60}, {0, 0, 200, 100}, 40, 60}, {{1200, 650}, {0, 0, 200, 100}, 1080, 590},
-        {{-50, -20}, {0, 0, 200, 100}, 0, 0}, {{5000, 10}, {0, 0, 2000, 50}, 0, 10},
+    for (const auto& [width, right] : {std::pair<LONG, LONG>{134, 137}, {1, 4}, {0, 59}, {-4, 59}})
+        EXPECT_EQ(GlyphBox(3, 24, width, 56), (RECT{3, 24, right, 80})) << width;
+    // A dialog wholly inside the work area, or its top-left where it is larger;
+    // one 200 x 100 centred over its owner, then into the work area.
+    const struct { POINT at; RECT part; POINT to; } dialogs[] = {
+        {{40, 60}, {0, 0, 200, 100}, {40, 60}}, {{1200, 650}, {0, 0, 200, 100}, {1080, 590}},
+        {{-50, -20}, {0, 0, 200, 100}, {0, 0}}, {{5000, 10}, {0, 0, 2000, 50}, {0, 10}},
     };
-    for (const auto& d : dialogs) {
-        const POINT p = MoveInto(d.at, d.part, work);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(d.x, d.y)) << d.at.x << "," << d.at.y;
-    }
-    // A dialog 200 x 100 centred over its owner, then into the work area.
-    const struct { RECT over; LONG x, y; } centred[] = {
-        {{100, 100, 301, 201}, 100, 100}, {{1200, 600, 1280, 690}, 1080, 590}, {{-60, -40, 40, 20}, 0, 0},
-        {{0, 0, 1280, 690}, 540, 295},
+    for (const auto& d : dialogs)
+        EXPECT_EQ(MoveInto(d.at, d.part, work), d.to) << testing::PrintToString(d.at);
+    const struct { RECT over; POINT to; } centred[] = {
+        {{100, 100, 301, 201}, {100, 100}}, {{1200, 600, 1280, 690}, {1080, 590}},
+        {{-60, -40, 40, 20}, {0, 0}},       {{0, 0, 1280, 690}, {540, 295}},
     };
-    for (const auto& c : centred) {
-        const POINT p = CenteredInside(c.over, 200, 100, work);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.x, c.y)) << c.over.left << "," << c.over.top;
-    }
+    for (const auto& c : centred)
+        EXPECT_EQ(CenteredInside(c.over, 200, 100, work), c.to) << testing::PrintToString(c.over);
 }
 
 TEST(ClockDrag, TheClockFollowsTheCursorFromWhereItWasGrabbed)
@@ -182,14 +149,14 @@ TEST(ClockDrag, TheClockFollowsTheCursorFromWhereItWasGrabbed)
     EXPECT_FALSE(drag.Active()) << "a drag without a grab point";
     drag.Press(&cursor, {40, 60});
     cursor = {260, 170};
-    EXPECT_TRUE(drag.Follow(&cursor, &to) && to.x == 240 && to.y == 160);
+    EXPECT_TRUE(drag.Follow(&cursor, &to) && to == (POINT{240, 160}));
     EXPECT_FALSE(drag.Follow(nullptr, &to));
     EXPECT_EQ(drag.Release(nullptr, &to), ClockDrag::kStayPut);
     EXPECT_FALSE(drag.Active() || drag.Follow(&cursor, &to)) << "a drag outlived its end";
     drag.Press(&cursor, {0, 0});
     cursor = {-5000, 400};
     EXPECT_EQ(drag.Release(&cursor, &to), ClockDrag::kMoveTo);
-    EXPECT_EQ(std::make_pair(to.x, to.y), std::make_pair(LONG{-5260}, LONG{230}));
+    EXPECT_EQ(to, (POINT{-5260, 230}));
 }
 
 TEST(ClockLayer, ABottomClockComesUpWithTheDesktopAndGoesBackBeneathTheNextWindow)
@@ -204,19 +171,20 @@ TEST(ClockLayer, ABottomClockComesUpWithTheDesktopAndGoesBackBeneathTheNextWindo
     for (const auto& w : windows)
         EXPECT_EQ(ClassifyForeground(w.exists, w.ours, w.cls, w.view), w.is) << w.cls << " " << w.view;
     using M = LayerMove;
-    const struct { bool topmost, lifted, raised; F now; M move; } moves[] = {
+    const struct { bool topmost, lifted, strayed; F now; M move; } moves[] = {
         {false, false, false, F::ShellDesktop, M::AboveDesktop}, {false, true, false, F::ShellDesktop, M::Stay},
         {false, true, false, F::Other, M::ToBottom},             {false, false, false, F::Other, M::Stay},
         {false, true, false, F::Clock, M::Stay},                 {false, false, false, F::Clock, M::Stay},
         {false, true, false, F::None, M::Stay},                  {false, false, false, F::None, M::Stay},
-        // Raised by the system without asking: back to the bottom, unless the desktop comes up.
+        // Not where it is to stand: back there, or above a desktop that came up.
         {false, false, true, F::None, M::ToBottom},              {false, false, true, F::Clock, M::ToBottom},
-        {false, false, true, F::ShellDesktop, M::AboveDesktop},
+        {false, true, true, F::Clock, M::AboveDesktop},          {false, true, true, F::ShellDesktop, M::AboveDesktop},
+        {false, true, true, F::Other, M::ToBottom},
         {true, false, true, F::ShellDesktop, M::Stay},           {true, true, false, F::Other, M::Stay},
     };
     for (const auto& m : moves)
-        EXPECT_EQ(NextLayerMove(m.topmost, m.lifted, m.raised, m.now), m.move)
-            << m.topmost << m.lifted << m.raised << " " << static_cast<int>(m.now);
+        EXPECT_EQ(NextLayerMove(m.topmost, m.lifted, m.strayed, m.now), m.move)
+            << m.topmost << m.lifted << m.strayed << " " << static_cast<int>(m.now);
     // Just above the desktop window, by the window above it.
     EXPECT_EQ(LiftPlace(false, false, false), LiftAfter::kTop);
     EXPECT_EQ(LiftPlace(true, false, true), LiftAfter::kTop) << "among the topmost windows";

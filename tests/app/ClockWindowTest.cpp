@@ -2,15 +2,8 @@
 // its time behind the seam and its system calls counted or steered. Each
 // decision has its table in ClockLogicTest; here, that the window asks it
 // and does what it says.
-#include <algorithm>
 #include <climits>
-#include <cstring>
-#include <functional>
 #include <set>
-#include <string>
-#include <utility>
-
-#include <gtest/gtest.h>
 
 #include "app/ClockDlg.h"
 #include "app/SingleClock.h"

@@ -1,11 +1,6 @@
-#include <algorithm>
-#include <cstring>
-#include <string>
-
-#include <gtest/gtest.h>
-
 #include "app/ClockPace.h"
 #include "chime/ChimeSchedule.h"
+#include "support/Prelude.h"
 
 namespace {
 

@@ -2,12 +2,9 @@
 // request superseding the one still playing.
 #include <atomic>
 #include <climits>
-#include <cstring>
 #include <iterator>
 
 #include <process.h>
-
-#include <gtest/gtest.h>
 
 #include "chime/ChimeRequest.h"
 #include "chime/Sound.h"

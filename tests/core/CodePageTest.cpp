@@ -1,10 +1,8 @@
 // The host's code-page stand-in against the system it stands for, byte by
 // byte: code page 932 always, and the system's own (the test runs in 1252 and 932).
-#include <string>
-
-#include <gtest/gtest.h>
 
 #include "core/CodePage.h"
+#include "support/Prelude.h"
 
 #ifdef _WIN32
 TEST(CodePage, StandInLeadBytesAreTheSystems)

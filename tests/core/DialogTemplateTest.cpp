@@ -1,12 +1,8 @@
 // Dialog templates built word by word, classic and extended, naming their
 // menu and class by string, by number or not at all.
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "core/DialogTemplate.h"
+#include "support/Prelude.h"
 
 namespace {
 

@@ -1,10 +1,5 @@
-#include <algorithm>
-#include <cstring>
-#include <string>
-
 #include "format/DisplayFormat.h"
-#include "support/CodePageFixture.h"
-#include "support/TestTime.h"
+#include "support/Prelude.h"
 
 namespace {
 

@@ -1,13 +1,11 @@
 // The owners of handles and the scope guards, on the real system: each
 // handle freed once, by its last owner, and none that was given up; an
 // object selected for a scope deselected after it.
-#include <utility>
-
-#include <gtest/gtest.h>
 
 #include "framework/GdiScope.h"
 #include "framework/Handles.h"
 #include "support/ImportHook.h"
+#include "support/Prelude.h"
 
 namespace {
 

@@ -3,11 +3,6 @@
 // it, while a script thread drives the pages as a user would. Each page's
 // decisions are tested on the host; here that the page takes them up.
 #include <cstdio>
-#include <cstring>
-#include <functional>
-#include <string>
-
-#include <gtest/gtest.h>
 
 #include "chime/Sound.h"
 #include "core/ClockTime.h"
@@ -18,7 +13,7 @@
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
 #include "support/DialogDriver.h"
-#include "support/TestTime.h"
+#include "support/Prelude.h"
 
 #include <colordlg.h>
 #include <commdlg.h>

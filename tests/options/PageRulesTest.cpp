@@ -1,13 +1,9 @@
 #include <cstdint>
-#include <cstring>
-#include <string>
-#include <tuple>
 
 #include "core/FixedField.h"
 #include "options/PageRules.h"
 #include "options/PathSplit.h"
-#include "support/CodePageFixture.h"
-#include "support/TestTime.h"
+#include "support/Prelude.h"
 
 namespace {
 

@@ -1,12 +1,9 @@
 // What the code relies on in the resources and nothing else checks: the
 // popup menu's commands in order, and the manifest.
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "support/Prelude.h"
 
 namespace {
 

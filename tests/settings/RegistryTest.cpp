@@ -1,8 +1,8 @@
 // The settings store on the real registry: what the host tests check through
 // the in-memory store, here only that it reaches the key as typed values.
-#include <gtest/gtest.h>
 
 #include "settings/Registry.h"
+#include "support/Prelude.h"
 #include "support/SettingsCompare.h"
 
 namespace {

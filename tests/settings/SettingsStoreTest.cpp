@@ -1,7 +1,4 @@
-#include <cstring>
-#include <string>
-
-#include "support/CodePageFixture.h"
+#include "support/Prelude.h"
 #include "support/SettingsCompare.h"
 
 namespace {
