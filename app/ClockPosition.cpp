@@ -2,7 +2,6 @@
 
 #include "app/ClockPlace.h"
 #include "framework/ScreenArea.h"
-#include "settings/ClockSettings.h"
 
 namespace {
 
@@ -10,18 +9,13 @@ const POINT* ReadCursor(POINT* pt) { return GetCursorPos(pt) ? pt : nullptr; }
 
 }  // namespace
 
-POINT ClockPosition::Place(POINT at, HWND insertAfter, UINT flags)
+POINT ClockPosition::Place(POINT at)
 {
     const RECT ink = m_face->Ink();
     const ScreenAreas screen = NearestScreen(InkAt(at, ink));
     at = KeepInkOnScreen(at, ink, m_face->LineHeight(), screen.screen, screen.work);
-    SetWindowPos(m_hWnd, insertAfter, at.x, at.y, 0, 0, flags);
+    SetWindowPos(m_hWnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return at;
-}
-
-POINT ClockPosition::PlaceStored(HWND insertAfter, UINT flags)
-{
-    return Place({g_settings.WindowLeft, g_settings.WindowTop}, insertAfter, flags);
 }
 
 void ClockPosition::Press()

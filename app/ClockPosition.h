@@ -5,6 +5,7 @@
 
 #include "app/ClockDrag.h"
 #include "app/ClockFace.h"
+#include "settings/ClockSettings.h"
 
 class ClockPosition {
 public:
@@ -14,13 +15,14 @@ public:
         m_face = face;
     }
 
-    // Shows the window at `at`, or at the nearest place that leaves enough
-    // of its glyphs on a screen for a user to find and grab them; returns
-    // where it went. Nothing is stored.
-    POINT Place(POINT at, HWND insertAfter = nullptr, UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Moves the window to `at`, or to the nearest place that leaves enough
+    // of its glyphs on a screen for a user to find and grab them (all of
+    // them when none is on a screen); returns where it went. Nothing is
+    // stored.
+    POINT Place(POINT at);
     // The same from the stored place, as at start-up and after a change of
     // the text, the display or the work area.
-    POINT PlaceStored(HWND insertAfter = nullptr, UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT PlaceStored() { return Place({g_settings.WindowLeft, g_settings.WindowTop}); }
 
     // A drag by the glyphs, the mouse's button down, the mouse moving.
     void Press();

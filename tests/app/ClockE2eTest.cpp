@@ -2,7 +2,6 @@
 // outside as the system would.
 #include <memory>
 
-#include "framework/PropertySheet.h"
 #include "settings/Registry.h"
 #include "support/DialogDriver.h"
 
@@ -41,21 +40,6 @@ protected:
 
     std::unique_ptr<Program> m_clock;
 };
-
-// OK without a font asks again; Cancel ends.
-TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
-{
-    Start();
-    HWND sheet = Window("Propaties of Zentik");
-    ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(Window("Zentik", 0), nullptr) << "the clock showed before a font was chosen";
-    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    ASSERT_TRUE(WaitUntil([sheet] { return !IsWindow(sheet); }));
-    sheet = Window("Propaties of Zentik");
-    ASSERT_NE(sheet, nullptr) << "OK without a font did not ask again";
-    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    EXPECT_TRUE(m_clock->EndsWell());
-}
 
 TEST_F(ClockExe, ASecondStartLeavesTheRunningClockAlone)
 {
