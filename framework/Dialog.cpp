@@ -75,11 +75,6 @@ const MessageMap* CDialog::GetMessageMap() const
     return &map;
 }
 
-bool CDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
-{
-    return DispatchMessageMap(GetMessageMap(), this, msg, wp, lp, result);
-}
-
 HBRUSH CDialog::OnCtlColor(HDC hdc, HWND ctl, UINT ctlType)
 {
     return reinterpret_cast<HBRUSH>(DefWindowProcA(m_hWnd, WM_CTLCOLORMSGBOX + ctlType, reinterpret_cast<WPARAM>(hdc),
@@ -111,7 +106,7 @@ INT_PTR CDialog::Route(CDialog* self, UINT msg, WPARAM wp, LPARAM lp)
         return FALSE;
     }
     LRESULT result = 0;
-    if (!self->WindowProc(msg, wp, lp, &result))
+    if (!DispatchMessageMap(self->GetMessageMap(), self, msg, wp, lp, &result))
         return FALSE;
     if (ReturnsDirectly(msg))
         return static_cast<INT_PTR>(result);

@@ -36,9 +36,7 @@ public:
     virtual void OnOK();          // saves the members, ends with IDOK
     virtual void OnCancel();      // ends with IDCANCEL
 
-    // Every message after WM_INITDIALOG comes here first; the default
-    // consults the message map. Returns whether the message was handled.
-    virtual bool WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    // Every message after WM_INITDIALOG goes through the message map.
     virtual const MessageMap* GetMessageMap() const;
 
     // The default colours for a control-colour request (WM_CTLCOLOR* type).

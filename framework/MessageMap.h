@@ -9,8 +9,8 @@
 class CWnd;
 
 struct MessageMapEntry {
-    UINT message;  // WM_COMMAND, WM_CTLCOLOR (any control-colour message) or any other
-    UINT code;     // WM_COMMAND notification code
+    UINT message;  // WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR (any control-colour message) or any other
+    UINT code;     // WM_COMMAND or WM_NOTIFY notification code
     UINT id;       // WM_COMMAND control or command id
     // Returns whether the message was handled; *result is its result.
     bool (*handler)(CWnd* self, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
@@ -26,7 +26,8 @@ struct MessageMap {
 #define WM_CTLCOLOR 0x0019
 #endif
 
-// Walks the map and its bases; the first matching row handles the message.
+// Walks the map and its bases; the first matching row handles the message
+// (a row that leaves it to the default handling ends the walk too).
 bool DispatchMessageMap(const MessageMap* map, CWnd* self, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
 
 namespace msgmap {
@@ -54,6 +55,13 @@ bool MouseThunk(CWnd* self, UINT, WPARAM wp, LPARAM lp, LRESULT*)
     return false;  // the handler ends with the default handling
 }
 
+template <class T, LRESULT (T::*F)()>
+bool NotifyThunk(CWnd* self, UINT, WPARAM, LPARAM, LRESULT* result)
+{
+    *result = (static_cast<T*>(self)->*F)();
+    return true;
+}
+
 template <class T, bool (T::*F)(WPARAM, LPARAM, LRESULT*)>
 bool MessageThunk(CWnd* self, UINT, WPARAM wp, LPARAM lp, LRESULT* result)
 {
@@ -78,6 +86,13 @@ template <class T, void (T::*F)()>
 constexpr MessageMapEntry OnCommand(UINT id, UINT code = BN_CLICKED)
 {
     return {WM_COMMAND, code, id, &msgmap::CommandThunk<T, F>};
+}
+
+// A WM_NOTIFY of this code from any control; the handler gives the result.
+template <class T, LRESULT (T::*F)()>
+constexpr MessageMapEntry OnNotify(UINT code)
+{
+    return {WM_NOTIFY, code, 0, &msgmap::NotifyThunk<T, F>};
 }
 
 template <class T, void (T::*F)(UINT_PTR)>

@@ -33,27 +33,23 @@ BOOL CPropertyPage::OnApply()
     return TRUE;
 }
 
-bool CPropertyPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
+const MessageMap* CPropertyPage::GetMessageMap() const
 {
-    if (msg == WM_NOTIFY) {
-        const NMHDR* nm = reinterpret_cast<const NMHDR*>(lp);
-        switch (nm->code) {
-        case PSN_KILLACTIVE:
-            *result = OnKillActive() ? FALSE : TRUE;  // TRUE keeps the page on screen
-            return true;
-        case PSN_APPLY:
-            *result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
-            return true;
-        case PSN_RESET:
-            if (m_pSheet)
-                m_pSheet->m_bCancelled = true;
-            *result = 0;
-            return true;
-        default:
-            break;
-        }
-    }
-    return CDialog::WindowProc(msg, wp, lp, result);
+    using P = CPropertyPage;
+    static const MessageMapEntry entries[] = {
+        OnNotify<P, &P::OnKillActiveNotify>(PSN_KILLACTIVE),
+        OnNotify<P, &P::OnApplyNotify>(PSN_APPLY),
+        OnNotify<P, &P::OnResetNotify>(PSN_RESET),
+    };
+    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), entries);
+    return &map;
+}
+
+LRESULT CPropertyPage::OnResetNotify()
+{
+    if (m_pSheet)
+        m_pSheet->m_bCancelled = true;
+    return 0;
 }
 
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)

@@ -25,7 +25,7 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
-    bool WindowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    const MessageMap* GetMessageMap() const override;
 
     PROPSHEETPAGEA m_psp;  // what the sheet is given for this page
 
@@ -34,6 +34,11 @@ protected:
 
 private:
     friend class CPropertySheet;
+    // The sheet's notifications.
+    LRESULT OnKillActiveNotify() { return OnKillActive() ? FALSE : TRUE; }  // TRUE keeps the page on screen
+    LRESULT OnApplyNotify() { return OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE; }
+    LRESULT OnResetNotify();
+
     // Builds the page from a copy of its template in the sheet's font.
     void UseFont(const DialogFont& font);
 
