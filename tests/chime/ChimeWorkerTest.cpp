@@ -20,13 +20,10 @@ HANDLE g_release;  // each play waits for it
 // Plays of each sound the test requests, by its whole name.
 const char* const kSounds[] = {"endless", "superseded", "last", "again", "refused", "after"};
 std::atomic<int> g_played[std::size(kSounds) + 1];
-
 std::atomic<int>& Played(const char* sound)
 {
-    size_t i = 0;
-    while (i < std::size(kSounds) && std::strcmp(kSounds[i], sound) != 0)
-        ++i;
-    return g_played[i];
+    return g_played[std::find_if(std::begin(kSounds), std::end(kSounds),
+                                 [sound](const char* s) { return !std::strcmp(s, sound); }) - kSounds];
 }
 
 TEST(ChimeWorker, ANewRequestSupersedesWhatIsLeftAndNoWorkerPilesUp)
