@@ -13,7 +13,6 @@
 #include "res/resource.h"
 #include "settings/ClockSettings.h"
 #include "support/DialogDriver.h"
-#include "support/Prelude.h"
 
 #include <colordlg.h>
 #include <commdlg.h>
@@ -79,9 +78,7 @@ protected:
             });
             m_result = ShowOptions(m_clock);
         }
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+        Settle(10);
     }
 
     static INT_PTR CALLBACK ClockProc(HWND, UINT msg, WPARAM, LPARAM)
