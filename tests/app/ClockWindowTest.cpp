@@ -387,8 +387,7 @@ TEST_F(ClockWindow, AtTheBottomItStaysBeneathEveryWindow)
         SetForegroundWindow(over);
         SetWindowPos(clock, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
         SetForegroundWindow(clock);
-        Settle(400);
-        EXPECT_TRUE(Lowest(clock)) << "raised as it was activated";
+        EXPECT_TRUE(WaitUntil([clock] { return Settle(20), Lowest(clock); }, 3000)) << "raised as it was activated";
         // The glyphs show the up-arrow; the dialogs, which share the clock's class, the arrow.
         const auto cursor = [clock] { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(clock, GCLP_HCURSOR)); };
         EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW));
@@ -434,13 +433,9 @@ TEST_F(ClockWindow, ShowDesktopShowsABottomClockUntilAnotherWindowComesUp)
             ShowWindow(clock, SW_SHOWNOACTIVATE);
             // The shell does the work; the clock hears of it from the system, or reads it at its next tick.
             const auto comesUp = [&](WPARAM ordinary) {
-                PostMessageA(desktop, WM_APP, ordinary, 0);
-                HWND now = nullptr;
-                EXPECT_TRUE(WaitUntil([&] {
-                    now = GetForegroundWindow();
-                    return ordinary ? now && now != desktop && now != clock : now == desktop;
-                }));
-                Sleep(100);  // for the shell to have done (this thread takes no message meanwhile)
+                PostMessageA(desktop, WM_APP, ordinary, 0);  // this thread takes no message until the shell is done
+                EXPECT_TRUE(WaitUntil([&] { return WindowText(desktop) == (ordinary ? "ordinary up" : "desktop up"); }));
+                HWND now = GetForegroundWindow();
                 if (!reported)
                     return Tick(clock), now;
                 EXPECT_NE(g.foreground, nullptr) << "the system was not asked to report the foreground";

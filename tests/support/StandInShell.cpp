@@ -5,7 +5,8 @@
 // Windows 11 24H2 does, the Progman holds the WorkerW and the view. Sent
 // WM_APP, its desktop window does what Show desktop does: comes up and
 // becomes the foreground window; sent WM_APP with 1, an ordinary window of
-// this program comes up over the screen instead.
+// this program comes up over the screen instead. The desktop window's text
+// then says which came up.
 #include <cstring>
 #include <initializer_list>
 
@@ -22,6 +23,7 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     HWND up = wp ? Make("Ordinary", nullptr) : hwnd;
     SetWindowPos(up, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(up);
+    SetWindowTextA(hwnd, wp ? "ordinary up" : "desktop up");  // done
     return 0;
 }
 
