@@ -312,6 +312,13 @@ TEST_F(ClockWindow, ANewSecondRepaintsOnlyWhatTheOldGlyphsUncovered)
         Tick(clock);
         Settle();
         EXPECT_EQ(paints(clock), 1) << "a repaint the clock owed was dropped";
+        // The dialog's background would flash over the glyphs at each new shape.
+        HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 2, 2));
+        PatBlt(dc, 0, 0, 2, 2, BLACKNESS);
+        EXPECT_TRUE(SendMessageA(clock, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0));
+        EXPECT_EQ(GetPixel(dc, 1, 1), 0u) << "the dialog painted its background";
+        DeleteObject(SelectObject(dc, old)), DeleteDC(dc), ReleaseDC(nullptr, screen);
         SetRectRgn(before, 0, 0, 0, 0);
         g_settings.ForeColor = 0;
         Change(clock, CHANGED_COLOR);
