@@ -48,6 +48,8 @@ REAL(GetCursorPos); REAL(SetTimer); REAL(MessageBoxA); REAL(TrackPopupMenu); REA
 // The system may give a region the number of the one it freed.
 HRGN WINAPI OnPathToRegion(HDC dc)
 {
+    // Windows takes the character boxes into an opaque path, less the glyphs.
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
     HRGN r = realPathToRegion(dc);
     r = r ? r : CreateRectRgn(0, 0, 0, 0);
     g.windows = r == g.windows ? nullptr : g.windows;
@@ -81,9 +83,11 @@ LONG WINAPI OnRegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD type, 
 HFONT WINAPI OnCreateFontIndirectA(const LOGFONTA* f) { return g.fontHeight = f->lfHeight, realCreateFontIndirectA(f); }
 BOOL WINAPI OnGetCursorPos(POINT* p) { return !g.cursorFails && (*p = g.cursor, true); }
 // The window-event hook as a system that reports the foreground keeps it.
-HANDLE WINAPI StandInSetWinEventHook(DWORD first, DWORD last, HMODULE, EventProc proc, DWORD, DWORD, DWORD flags)
+HANDLE WINAPI StandInSetWinEventHook(DWORD first, DWORD last, HMODULE dll, EventProc proc, DWORD pid, DWORD tid,
+                                     DWORD flags)
 {
-    EXPECT_TRUE(first == 3 && last == 3 && flags == 0) << "not the foreground, out of context";  // EVENT_SYSTEM_FOREGROUND
+    EXPECT_TRUE(first == 3 && last == 3 && !dll && !pid && !tid && flags == 0)  // EVENT_SYSTEM_FOREGROUND
+        << "not the foreground of every program, out of context";
     return g.foreground = proc, HANDLE(1);
 }
 BOOL WINAPI StandInUnhookWinEvent(HANDLE hook) { return g.foreground = nullptr, hook == HANDLE(1); }
@@ -412,6 +416,10 @@ TEST_F(ClockWindow, AtTheBottomItStaysBeneathEveryWindow)
             EXPECT_EQ(during, LoadCursorA(nullptr, IDC_ARROW)) << "not the arrow over " << caption;
             EXPECT_EQ(cursor(), LoadCursorA(nullptr, IDC_UPARROW)) << "not the up-arrow after " << caption;
         }
+        // Another window sent beneath it: two bottom windows do not swap at each tick.
+        SetWindowPos(over, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        Tick(clock);
+        EXPECT_TRUE(Above(clock, over)) << "the clock chased the bottom at a tick";
         g_settings.ZOrder = 1;
         Change(clock, CHANGED_ZORDER);
         SetForegroundWindow(over);

@@ -66,7 +66,8 @@ TEST(DialogTemplate, TheFontIsFoundAndReplacedAndThePositionRead)
                     << cut << " bytes, extended " << extended;
             EXPECT_TRUE(TemplateFont({t.data(), t.size() - 6}, &font)) << "ending where its items start";
         }
-        const std::vector<BYTE> fontless = Dialog(extended, 0, 0, 0, names[0]);
+        std::vector<BYTE> fontless = Dialog(extended, 0, 0, 0, names[0]);
+        fontless.resize(fontless.size() + 2);  // its items could be read as a font
         DialogFont font;
         EXPECT_FALSE(TemplateFont({fontless.data(), fontless.size()}, &font));
         for (const auto& [style, x, y] : {std::tuple<DWORD, short, short>{DS_ABSALIGN, 0, 0}, {0, 1, 0}, {0, 0, -1}}) {
