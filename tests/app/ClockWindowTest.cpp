@@ -77,6 +77,7 @@ BOOL WINAPI OnTrackPopupMenu(HMENU menu, UINT, int x, int y, int, HWND, const RE
 }
 LONG WINAPI OnRegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
 {
+    EXPECT_EQ(reserved, 0u) << name;  // Wine ignores it; Windows asks for 0
     return g.refuseWrites && !std::strcmp(name, "ChimeHalf") ? ERROR_ACCESS_DENIED
                                                               : realRegSetValueExA(key, name, reserved, type, data, size);
 }
