@@ -2,6 +2,7 @@
 // outside as the system would.
 #include <memory>
 
+#include "framework/PropertySheet.h"
 #include "settings/Registry.h"
 #include "support/DialogDriver.h"
 
@@ -72,6 +73,21 @@ TEST_F(ClockExe, AStartWhileTheClockEndsRunsInItsPlace)
 }
 
 // Without a font too: the refusal is all there is.
+// OK without a font asks again; Cancel ends.
+TEST_F(ClockExe, WithoutAFontTheSheetComesFirstAndCancelEnds)
+{
+    Start();
+    HWND sheet = Window("Propaties of Zentik");
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(Window("Zentik", 0), nullptr) << "the clock showed before a font was chosen";
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    ASSERT_TRUE(WaitUntil([sheet] { return !IsWindow(sheet); }));
+    sheet = Window("Propaties of Zentik");
+    ASSERT_NE(sheet, nullptr) << "OK without a font did not ask again";
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EXPECT_TRUE(m_clock->EndsWell());
+}
+
 TEST_F(ClockExe, Windows95IsRefused)
 {
     ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "win95", 6), ERROR_SUCCESS);

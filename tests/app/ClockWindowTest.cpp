@@ -465,6 +465,13 @@ TEST_F(ClockWindow, ShowDesktopShowsABottomClockUntilAnotherWindowComesUp)
             EXPECT_EQ(WindowFromPoint(inked), clock) << "not in sight over the desktop; " << layout;
             EXPECT_TRUE(Above(clock, desktop) && !Above(clock, GetWindow(desktop, GW_HWNDPREV))) << layout;
             EXPECT_EQ(GetForegroundWindow(), desktop) << "the clock took the focus";
+            // A window come in between without the focus: a moment after the clock is activated it
+            // stands just above the desktop again, beneath that window.
+            HWND between = Popup({0, 0, 50, 50}, 0);
+            SetWindowPos(between, clock, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            SetForegroundWindow(clock);
+            EXPECT_TRUE(WaitUntil([&] { return Settle(20), GetWindow(between, GW_HWNDNEXT) == clock; })) << layout;
+            DestroyWindow(between);
             HWND ordinary = comesUp(1);
             EXPECT_TRUE(Above(ordinary, clock)) << "not beneath the next window to come up; " << layout;
             EXPECT_FALSE(GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
