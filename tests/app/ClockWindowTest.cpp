@@ -477,8 +477,8 @@ TEST_F(ClockWindow, ShowDesktopShowsABottomClockUntilAnotherWindowComesUp)
             // stands just above the desktop again, beneath that window.
             HWND between = Popup({0, 0, 50, 50}, 0);
             SetWindowPos(between, clock, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            SetForegroundWindow(clock);
-            EXPECT_TRUE(WaitUntil([&] { return Settle(20), GetWindow(between, GW_HWNDNEXT) == clock; })) << layout;
+            SendMessageA(clock, WM_ACTIVATE, WA_CLICKACTIVE, 0);  // as a click on it
+            EXPECT_TRUE(WaitUntil([&] { return Settle(20), Above(between, clock) && Above(clock, desktop); })) << layout;
             DestroyWindow(between);
             HWND ordinary = comesUp(1);
             EXPECT_TRUE(Above(ordinary, clock)) << "not beneath the next window to come up; " << layout;
