@@ -102,6 +102,7 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
         {"less at the top", text, {100, -45}, {100, -44}},
         {"half its height under the work area", text, {100, 675}, {100, 675}},
         {"less at the bottom", text, {100, 676}, {100, 645}},
+        {"a pixel of it on the screen", text, {100, 693}, {100, 645}},
         {"narrow ink whole across, half under a taskbar", narrow, {100, 675}, {100, 675}},
         {"a corner of the box off the top left", text, {-200, -55}, {-165, -44}},
         {"blank text first, its ink a sliver at the right", blankFirst, {950, 100}, {935, 100}},
