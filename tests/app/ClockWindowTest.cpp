@@ -448,8 +448,8 @@ TEST_F(ClockWindow, ShowDesktopShowsABottomClockUntilAnotherWindowComesUp)
         Run([desktop, reported, layout, shellId = shell.Id()](HWND clock) {
             ShowWindow(clock, SW_SHOWNOACTIVATE);
             // The shell does the work; the clock hears of it from the system, or reads it at its next tick.
-            // Should another program's window take the foreground first (one of an earlier test, closing),
-            // the shell brings its window up again.
+            // Should the foreground end elsewhere first (under Wine on a busy X server, at the root
+            // window), the shell brings its window up again.
             const auto comesUp = [&](WPARAM ordinary) {
                 HWND now = nullptr;
                 DWORD owner = 0;
