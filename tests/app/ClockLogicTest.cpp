@@ -103,6 +103,7 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
         {"half its height under the work area", text, {100, 675}, {100, 675}},
         {"less at the bottom", text, {100, 676}, {100, 645}},
         {"a pixel of it on the screen", text, {100, 693}, {100, 645}},
+        {"a pixel of it at the right", text, {1269, 100}, {1225, 100}},
         {"narrow ink whole across, half under a taskbar", narrow, {100, 675}, {100, 675}},
         {"a corner of the box off the top left", text, {-200, -55}, {-165, -44}},
         {"blank text first, its ink a sliver at the right", blankFirst, {950, 100}, {935, 100}},
@@ -110,6 +111,7 @@ TEST(ClockPlace, EnoughOfTheInkStaysOnAScreenToFindAndGrabIt)
         // On no screen at all: back whole, the least move into the work area.
         {"stored at 1275, 0", text, {1275, 0}, {1070, 0}},
         {"its right edge on the screen's left", text, {-210, 100}, {-10, 100}},
+        {"its top on the screen's bottom", text, {100, 694}, {100, 627}},
         {"far off", text, {INT_MIN, INT_MAX}, {-10, 627}},
         {"wider than the screen, far off", {0, 0, 1500, 40}, {5000, 5000}, {0, 650}},
     };

@@ -34,11 +34,12 @@ TEST(SettingsStore, ReadsBackWhatWasWrittenAndLeavesFieldsWithoutAValue)
     ReadSettings(store, loaded);
     EXPECT_EQ(Written(loaded), Written(SampleSettings()));
 
-    for (const char* name : {"ChimeHalfSound", "WindowLeft", "WindowTop", "ColorTable", "ForeColor"})
+    for (const char* name : {"ChimeHalfSound", "WindowLeft", "WindowTop", "ColorTable", "ForeColor", "Conv0to12"})
         store.values.erase(name);
     ClockSettings partial;
     ReadSettings(store, partial);
     EXPECT_EQ(partial.ForeColor, 0xFFFFFFu) << "a first clock not in white";
+    EXPECT_EQ(partial.Format.Conv0to12, 0) << "a first clock showing 12 for 0";
     EXPECT_EQ(partial.ColorTable[15], 0x0FFFFFFFu) << "not the custom colours of earlier runs";
     EXPECT_STREQ(partial.ChimeHalfSound, ClockSettings().ChimeHalfSound);
     EXPECT_EQ(std::make_pair(partial.WindowLeft, partial.WindowTop), std::make_pair(LONG{0}, LONG{0}))
